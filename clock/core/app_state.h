@@ -1,0 +1,50 @@
+#pragma once
+// The clock's one process-wide application state. The rules of the clock
+// (loading, drawing, the tick, the opacity rules, the monitor rules, the tray)
+// are plain functions over this state, so they are tested without a display.
+
+#include "clock/core/clock_time.h"
+#include "clock/core/pixel_buffer.h"
+#include "clock/core/presenter.h"
+#include "clock/core/theme_model.h"
+
+#include <QRect>
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+namespace tikloom {
+
+enum class OpacityClamp { AtMax, AtMin, Between };
+
+struct AppState {
+    QString ProgramFolder; // ends with "/"
+
+    // Settings ([Window] and [Options] of tikloom.ini), read once at start.
+    int WindowLeft = 10;
+    int WindowTop = 10;
+    bool Minimized = false;
+    bool HighQualitySmoothing = true;
+    uint32_t MinimizeShortcutModifier = 8;
+    uint32_t MinimizeShortcutKey = 67;
+
+    ThemeModel Theme;
+    PixelBuffer FaceBuffer;
+    PixelBuffer FrameBuffer;
+
+    ClockTime DisplayedTime;
+    int TimeMode = 0; // 0 real time; 1..3 time-lapse previews
+    uint16_t LastSecond = 0;
+    int CurrentAlpha = 0;
+    OpacityClamp Clamp = OpacityClamp::AtMax;
+    bool Clickable = true;
+    QRect RectAtLastMove;
+    QRect MonitorAtLastMove;
+
+    // Where frames go; set by the window (or by a test / the render tool).
+    Presenter* Output = nullptr;
+    // Source of the local time; replaceable so renders and tests are repeatable.
+    std::function<ClockTime()> LocalTime;
+};
+
+} // namespace tikloom

@@ -1,0 +1,18 @@
+#pragma once
+// Decoding of the 8-bit text of profile files.
+
+#include <QByteArray>
+#include <QString>
+
+namespace tikloom {
+
+// UTF-8 when the bytes are valid UTF-8, else Windows-1252 (codePage 0);
+// otherwise the named Windows code page (through iconv).
+QString DecodeProfileText(const QByteArray& bytes, int codePage = 0);
+
+// The Windows code page for a language file's Charset value (a font
+// character set: 128 Shift_JIS gives 932, 129 gives 949, 134 gives 936,
+// 136 gives 950, ...); 0 when the charset names no other code page.
+int CodePageForCharset(int charset);
+
+} // namespace tikloom

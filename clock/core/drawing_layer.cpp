@@ -1,0 +1,207 @@
+#include "clock/core/drawing_layer.h"
+
+#include "clock/core/image_decoding.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QLineF>
+#include <QPen>
+#include <QStringList>
+#include <QTransform>
+#include <algorithm>
+#include <cmath>
+
+namespace tikloom {
+
+namespace {
+
+// Glyphs far larger than the 128-pixel window show nothing more, but would
+// cost a great deal of memory and time to rasterise.
+constexpr float kLargestFontPoints = 1000.0f;
+
+// Family names as the font database lists them may carry a foundry in
+// brackets ("Nimbus Sans [UKWN]"); themes name the family alone.
+QString FamilyWithoutFoundry(const QString& family) {
+    const int bracket = family.indexOf(QLatin1String(" ["));
+    return bracket < 0 ? family : family.left(bracket);
+}
+
+const QStringList& InstalledFamilies() {
+    static const QStringList families = QFontDatabase::families();
+    return families;
+}
+
+const QString& SansSerifFamily() {
+    static const QString family = QFontInfo(QFont(QStringLiteral("sans-serif"))).family();
+    return family;
+}
+
+// The installed family of that name, or the generic sans-serif family. The
+// font matcher is not asked, because it would quietly pick a look-alike.
+QString ExistingFamilyOrSansSerif(const QString& faceName) {
+    for (const QString& family : InstalledFamilies()) {
+        if (FamilyWithoutFoundry(family).compare(faceName, Qt::CaseInsensitive) == 0) {
+            return family;
+        }
+    }
+    return SansSerifFamily();
+}
+
+QColor Colour(uint32_t argb) {
+    return QColor::fromRgba(argb);
+}
+
+// The image reduced with area-averaging to the size it will be drawn at, so
+// that bilinear drawing of the result shows every source pixel's share.
+// Returns a null image when the image is not drawn smaller.
+QImage ReducedTo(const QImage& image, double width, double height) {
+    if (width >= image.width() && height >= image.height()) {
+        return {};
+    }
+    const int reducedWidth = std::max(1, static_cast<int>(std::lround(width)));
+    const int reducedHeight = std::max(1, static_cast<int>(std::lround(height)));
+    return image.scaled(reducedWidth, reducedHeight, Qt::IgnoreAspectRatio,
+                        Qt::SmoothTransformation);
+}
+
+} // namespace
+
+QImage DecodeImage(const QString& path) {
+    const QImage image = DecodeImageFile(path);
+    if (image.isNull()) {
+        return {};
+    }
+    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+std::optional<QFont> MakeFont(const QString& faceName, float points) {
+    if (!(points > 0.0f)) {
+        return std::nullopt;
+    }
+    QFont font(ExistingFamilyOrSansSerif(faceName));
+    font.setPointSizeF(std::min(points, kLargestFontPoints));
+    font.setStyle(QFont::StyleNormal);
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
+DrawingSurface::DrawingSurface(PixelBuffer& buffer) : painter_(&buffer.image()) {
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    painter_.setRenderHint(QPainter::TextAntialiasing, true);
+}
+
+void DrawingSurface::Clear() {
+    painter_.save();
+    painter_.resetTransform();
+    painter_.setCompositionMode(QPainter::CompositionMode_Source);
+    painter_.fillRect(QRect(0, 0, kClockSize, kClockSize), Qt::transparent);
+    painter_.restore();
+}
+
+void DrawingSurface::Translate(float dx, float dy) {
+    painter_.translate(dx, dy);
+}
+
+void DrawingSurface::SetSmoothing(bool on) {
+    painter_.setRenderHint(QPainter::Antialiasing, on);
+}
+
+void DrawingSurface::SetHighQualityFiltering(bool on) {
+    highQualityFiltering_ = on;
+}
+
+void DrawingSurface::SetTextAntiAlias() {
+    painter_.setRenderHint(QPainter::TextAntialiasing, true);
+    unhintedText_ = true;
+}
+
+void DrawingSurface::DrawImage(const QImage& image, const QRectF& target) {
+    if (image.isNull()) {
+        return;
+    }
+    if (highQualityFiltering_) {
+        const QImage reduced = ReducedTo(image, target.width(), target.height());
+        if (!reduced.isNull()) {
+            painter_.drawImage(target, reduced, QRectF(reduced.rect()));
+            return;
+        }
+    }
+    painter_.drawImage(target, image, QRectF(image.rect()));
+}
+
+void DrawingSurface::DrawImage(const QImage& image, const QRect& target) {
+    DrawImage(image, QRectF(target));
+}
+
+void DrawingSurface::DrawImagePoints(const QImage& image, const QPointF& upperLeft,
+                                     const QPointF& upperRight, const QPointF& lowerLeft,
+                                     const QRectF& source) {
+    if (image.isNull() || !(source.width() > 0.0) || !(source.height() > 0.0)) {
+        return;
+    }
+    const QPointF across = upperRight - upperLeft;
+    const QPointF down = lowerLeft - upperLeft;
+    if (across.x() * down.y() - across.y() * down.x() == 0.0) {
+        return; // the parallelogram has no area
+    }
+
+    QImage drawn = image;
+    QRectF drawnSource = source;
+    if (highQualityFiltering_) {
+        const QRect region = source.toAlignedRect().intersected(image.rect());
+        const double scaleX = std::hypot(across.x(), across.y()) / source.width();
+        const double scaleY = std::hypot(down.x(), down.y()) / source.height();
+        const QImage reduced =
+            ReducedTo(image.copy(region), region.width() * scaleX, region.height() * scaleY);
+        if (!reduced.isNull()) {
+            const double kx = static_cast<double>(reduced.width()) / region.width();
+            const double ky = static_cast<double>(reduced.height()) / region.height();
+            drawn = reduced;
+            drawnSource = QRectF((source.x() - region.x()) * kx, (source.y() - region.y()) * ky,
+                                 source.width() * kx, source.height() * ky);
+        }
+    }
+
+    // Maps the source rectangle, placed at the origin, onto the parallelogram.
+    const QTransform onto(across.x() / drawnSource.width(), across.y() / drawnSource.width(),
+                          down.x() / drawnSource.height(), down.y() / drawnSource.height(),
+                          upperLeft.x(), upperLeft.y());
+    painter_.save();
+    painter_.setWorldTransform(onto, true);
+    painter_.drawImage(QPointF(0.0, 0.0), drawn, drawnSource);
+    painter_.restore();
+}
+
+void DrawingSurface::FillRect(const QRect& rect, uint32_t argb) {
+    painter_.fillRect(rect, Colour(argb));
+}
+
+void DrawingSurface::FillEllipse(const QRectF& bounds, uint32_t argb) {
+    painter_.setPen(Qt::NoPen);
+    painter_.setBrush(Colour(argb));
+    painter_.drawEllipse(bounds);
+}
+
+void DrawingSurface::DrawLine(const QPointF& from, const QPointF& to, float width, uint32_t argb) {
+    // Width 0 (and below) is the thinnest line the surface can draw.
+    QPen pen(Colour(argb), std::max(width, 0.0f), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+    painter_.setPen(pen);
+    painter_.drawLine(QLineF(from, to));
+}
+
+void DrawingSurface::DrawCentredText(const QString& text, const std::optional<QFont>& font,
+                                     const QPointF& centre, uint32_t argb) {
+    if (!font || text.isEmpty()) {
+        return;
+    }
+    QFont drawnFont = *font;
+    if (unhintedText_) {
+        drawnFont.setHintingPreference(QFont::PreferNoHinting);
+    }
+    painter_.setFont(drawnFont);
+    painter_.setPen(Colour(argb));
+    painter_.drawText(QRectF(centre, QSizeF(0.0, 0.0)), Qt::AlignCenter | Qt::TextDontClip, text);
+}
+
+} // namespace tikloom

@@ -1,0 +1,65 @@
+#include "clock/core/pixel_buffer.h"
+
+#include <cstring>
+
+namespace tikloom {
+
+namespace {
+
+// 96 dots per inch, so that point sizes of fonts become the pixel sizes a
+// desktop clock at the usual logical resolution shows.
+constexpr int kDotsPerMetre = 3780;
+
+constexpr uint32_t kAlphaShift = 24;
+constexpr uint32_t kRedShift = 16;
+constexpr uint32_t kGreenShift = 8;
+constexpr uint32_t kByteMask = 0xFF;
+
+uint32_t Channel(uint32_t pixel, uint32_t shift) {
+    return (pixel >> shift) & kByteMask;
+}
+
+} // namespace
+
+PixelBuffer::PixelBuffer() : image_(kClockSize, kClockSize, QImage::Format_ARGB32_Premultiplied) {
+    image_.setDotsPerMeterX(kDotsPerMetre);
+    image_.setDotsPerMeterY(kDotsPerMetre);
+    image_.fill(0);
+}
+
+// Rows of 128 pixels of 4 bytes need no padding, so the pixels form one array.
+uint32_t* PixelBuffer::bits() {
+    return reinterpret_cast<uint32_t*>(image_.bits());
+}
+
+const uint32_t* PixelBuffer::bits() const {
+    return reinterpret_cast<const uint32_t*>(image_.constBits());
+}
+
+void CopyPixels(PixelBuffer& target, const PixelBuffer& source) {
+    std::memcpy(target.bits(), source.bits(), sizeof(uint32_t) * kClockPixels);
+}
+
+void ApplyMask(PixelBuffer& face, const PixelBuffer& mask) {
+    uint32_t* facePixels = face.bits();
+    const uint32_t* maskPixels = mask.bits();
+    for (int i = 0; i < kClockPixels; ++i) {
+        const uint32_t alpha = Channel(maskPixels[i], kRedShift);
+        facePixels[i] = (facePixels[i] & 0x00FFFFFFu) | (alpha << kAlphaShift);
+    }
+    Premultiply(face);
+}
+
+void Premultiply(PixelBuffer& buffer) {
+    uint32_t* pixels = buffer.bits();
+    for (int i = 0; i < kClockPixels; ++i) {
+        const uint32_t pixel = pixels[i];
+        const uint32_t alpha = Channel(pixel, kAlphaShift);
+        const uint32_t red = Channel(pixel, kRedShift) * alpha / 255;
+        const uint32_t green = Channel(pixel, kGreenShift) * alpha / 255;
+        const uint32_t blue = Channel(pixel, 0) * alpha / 255;
+        pixels[i] = (alpha << kAlphaShift) | (red << kRedShift) | (green << kGreenShift) | blue;
+    }
+}
+
+} // namespace tikloom

@@ -38,6 +38,8 @@ struct AppState {
     int CurrentAlpha = 0;
     OpacityClamp Clamp = OpacityClamp::AtMax;
     bool Clickable = true;
+    // True while the window is on screen (shown and not yet faded into the tray).
+    bool WindowVisible = false;
     QRect RectAtLastMove;
     QRect MonitorAtLastMove;
 

@@ -1,0 +1,41 @@
+#pragma once
+// The opacity of a shown clock: solid and clickable while Ctrl is held
+// (the Ctrl rule), otherwise fading as the pointer comes near and letting
+// clicks pass through (the hover rule). Both change only the window's overall
+// opacity and its click-through state, never the picture.
+
+#include "clock/core/app_state.h"
+
+#include <QPoint>
+#include <QRect>
+
+namespace tikloom {
+
+constexpr int kOpaque = 255;
+constexpr int kCtrlStep = 50;
+constexpr int kHoverRateLimit = 30;
+constexpr int kHoverSlope = 2;        // opacity units per pixel
+constexpr int kHoverInnerRadius = 64; // pixels from the centre
+constexpr int kHalfClockSize = 64;
+
+// What one run of a rule asks of the window, in this order.
+struct OpacityChange {
+    bool BecomeClickable = false;    // input on, raise to top, nudge the pointer
+    bool BecomeClickThrough = false; // input off, raise to top, nudge the pointer
+    bool ApplyOpacity = false;       // show CurrentAlpha, no redraw
+};
+
+// Ctrl held: clickable, and CurrentAlpha up by 50 per tick up to 255.
+// OpacityClamp is left alone.
+OpacityChange ApplyCtrlRule(AppState& state);
+
+// Opacity the hover rule aims at for a pointer `distance` pixels from the
+// clock's centre: MinAlpha + 2 x (distance - 64, truncated toward zero).
+int HoverTarget(double distance, int minAlpha);
+
+// Ctrl up: steps CurrentAlpha toward the hover target by at most 30, clamps
+// it to [MinAlpha, MaxAlpha] (a bound already rested at is not applied again)
+// and makes the window click-through.
+OpacityChange ApplyHoverRule(AppState& state, QPoint cursor, const QRect& windowRect);
+
+} // namespace tikloom

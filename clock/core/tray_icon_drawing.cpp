@@ -1,0 +1,91 @@
+#include "clock/core/tray_icon_drawing.h"
+
+#include <QPainter>
+#include <QPen>
+#include <cmath>
+
+namespace tikloom {
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+constexpr float kClassicRadius = 7.5F;
+
+constexpr QRgb kDialFill = 0xF7FFFFFF;
+constexpr QRgb kRimColour = 0xFF222222;
+constexpr QRgb kHourColour = 0xFF222288;
+constexpr QRgb kMinuteColour = 0xDD000000;
+constexpr QRgb kSecondColour = 0xFFFF0000;
+
+constexpr double kRimWidth = 1.0;
+constexpr double kHourWidth = 1.6;
+constexpr double kMinuteWidth = 1.0;
+constexpr double kSecondWidth = 2.0;
+constexpr double kHourLength = 0.5;   // of the radius
+constexpr float kMinuteLength = 0.9F; // of the radius
+constexpr float kMarkInside = 1.5F;   // pixels inside the rim
+constexpr float kMarkOutside = 0.5F;  // pixels beyond it
+
+QPen Pen(QRgb colour, double width) {
+    QPen pen(QColor::fromRgba(colour), width);
+    pen.setCapStyle(Qt::FlatCap);
+    return pen;
+}
+
+void DrawDial(QPainter& painter, float r, double scale) {
+    const QRectF dial(-r, -r, 2 * r, 2 * r);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor::fromRgba(kDialFill));
+    painter.drawEllipse(dial);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(Pen(kRimColour, kRimWidth * scale));
+    painter.drawEllipse(dial);
+}
+
+void DrawHands(QPainter& painter, const ClockTime& time, float r, double scale) {
+    const double hourAngle = (time.Minute / 60.0 + time.Hour) / 6.0 * kPi;
+    painter.setPen(Pen(kHourColour, kHourWidth * scale));
+    painter.drawLine(QPointF(0, 0), QPointF(std::sin(hourAngle) * r * kHourLength,
+                                            -std::cos(hourAngle) * r * kHourLength));
+
+    const double minuteAngle = (time.Second / 60.0 + time.Minute) / 30.0 * kPi;
+    painter.setPen(Pen(kMinuteColour, kMinuteWidth * scale));
+    painter.drawLine(QPointF(0, 0), QPointF(std::sin(minuteAngle) * r * kMinuteLength,
+                                            -std::cos(minuteAngle) * r * kMinuteLength));
+}
+
+void DrawSecondMark(QPainter& painter, const ClockTime& time, float r, float scale) {
+    const float angle = static_cast<float>(time.Second) / 30.0F * static_cast<float>(kPi);
+    const float inner = r - kMarkInside * scale;
+    const float outer = r + kMarkOutside * scale;
+    painter.setPen(Pen(kSecondColour, kSecondWidth * scale));
+    painter.drawLine(QPointF(std::sin(angle) * inner, -std::cos(angle) * inner),
+                     QPointF(std::sin(angle) * outer, -std::cos(angle) * outer));
+}
+
+} // namespace
+
+float TrayClockRadius(int size) {
+    return (static_cast<float>(size) - 1) * 0.5F;
+}
+
+QImage DrawTrayClock(const ClockTime& time, bool showSecondMark, int size) {
+    QImage icon(size, size, QImage::Format_ARGB32_Premultiplied);
+    icon.fill(Qt::transparent);
+    const float r = TrayClockRadius(size);
+    const float scale = r / kClassicRadius;
+
+    QPainter painter(&icon);
+    painter.setRenderHint(QPainter::Antialiasing);
+    // The dial's centre is the icon's centre: half a pixel past the centre of
+    // pixel (size - 1) / 2, as the painter counts from pixel edges.
+    painter.translate(QPointF(0.5, 0.5) + QPointF(r, r));
+    DrawDial(painter, r, scale);
+    DrawHands(painter, time, r, scale);
+    if (showSecondMark)
+        DrawSecondMark(painter, time, r, scale);
+    painter.end();
+    return icon;
+}
+
+} // namespace tikloom

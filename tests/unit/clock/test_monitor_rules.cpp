@@ -1,0 +1,61 @@
+// Keep-on-monitor and the display-change formula.
+
+#include "clock/core/monitor_rules.h"
+
+#include <QtTest>
+
+using namespace tikloom;
+
+class MonitorRulesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void centreOnAMonitorStaysPut() {
+        const QVector<QRect> monitors{QRect(0, 0, 1024, 768)};
+        QVERIFY(!KeepOnMonitor(QRect(100, 100, 128, 128), monitors));
+        // Half off the edge, but the centre (1023, 767) still on the monitor.
+        QVERIFY(!KeepOnMonitor(QRect(959, 703, 128, 128), monitors));
+    }
+
+    void centreOnNoMonitorGoesToTenTen() {
+        const QVector<QRect> monitors{QRect(0, 0, 1024, 768)};
+        // Centre (1024, 768) is just past the right and bottom edges.
+        QCOMPARE(KeepOnMonitor(QRect(960, 704, 128, 128), monitors), kFallbackPosition);
+        QCOMPARE(KeepOnMonitor(QRect(-500, 10, 128, 128), monitors), QPoint(10, 10));
+        QCOMPARE(KeepOnMonitor(QRect(3000, 3000, 128, 128), {}), QPoint(10, 10));
+    }
+
+    void aMonitorLeftOfThePrimaryKeepsANegativePosition() {
+        const QVector<QRect> monitors{QRect(0, 0, 1024, 768), QRect(-1280, 0, 1280, 1024)};
+        QVERIFY(!KeepOnMonitor(QRect(-500, 10, 128, 128), monitors));
+    }
+
+    void doublingTheResolutionMovesOneHundredTo264() {
+        const QPoint moved = PositionAfterDisplayChange(
+            QRect(100, 100, 128, 128), QRect(0, 0, 1024, 768), QRect(0, 0, 2048, 1536));
+        QCOMPARE(moved, QPoint(264, 264));
+    }
+
+    void offsetMonitorsKeepTheRelativePlace() {
+        // Centre at the middle of a 1000 x 800 monitor at (1000, 0) stays at the middle
+        // of the same monitor grown to 1600 x 1200.
+        const QPoint moved = PositionAfterDisplayChange(
+            QRect(1436, 336, 128, 128), QRect(1000, 0, 1000, 800), QRect(1000, 0, 1600, 1200));
+        QCOMPARE(moved, QPoint(1736, 536));
+    }
+
+    void halvesRoundAwayFromZero() {
+        // x: 1.5 x (1 + 64) - 64 = 33.5 -> 34; y: 1.5 x (-129 + 64) - 64 = -161.5 -> -162.
+        const QPoint moved = PositionAfterDisplayChange(
+            QRect(1, -129, 128, 128), QRect(0, 0, 100, 100), QRect(0, 0, 150, 150));
+        QCOMPARE(moved, QPoint(34, -162));
+    }
+
+    void noRecordedMoveGivesTheFallback() {
+        QCOMPARE(PositionAfterDisplayChange(QRect(), QRect(), QRect(0, 0, 1920, 1080)),
+                 QPoint(10, 10));
+    }
+};
+
+QTEST_GUILESS_MAIN(MonitorRulesTest)
+#include "test_monitor_rules.moc"

@@ -1,0 +1,145 @@
+// The Ctrl rule and the hover rule of a shown clock.
+
+#include "clock/core/opacity_rules.h"
+
+#include <QtTest>
+
+using namespace tikloom;
+
+namespace {
+
+const QRect kWindow(100, 100, 128, 128); // centre (164, 164)
+const QPoint kCentre(164, 164);
+const QPoint kFarAway(1900, 1000);
+
+AppState Themed(int minAlpha, int maxAlpha) {
+    AppState state;
+    state.Theme.MinAlpha = minAlpha;
+    state.Theme.MaxAlpha = maxAlpha;
+    return state;
+}
+
+} // namespace
+
+class OpacityRulesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void ctrlFromZeroRisesInSixTicks() {
+        AppState state = Themed(50, 200);
+        state.CurrentAlpha = 0;
+        state.Clickable = false;
+        state.Clamp = OpacityClamp::Between;
+        QList<int> alphas;
+        for (int tick = 0; tick < 6; ++tick) {
+            const OpacityChange change = ApplyCtrlRule(state);
+            QVERIFY(change.ApplyOpacity);
+            QCOMPARE(change.BecomeClickable, tick == 0);
+            alphas << state.CurrentAlpha;
+        }
+        QCOMPARE(alphas, (QList<int>{50, 100, 150, 200, 250, 255}));
+        QVERIFY(state.Clickable);
+        QCOMPARE(state.Clamp, OpacityClamp::Between); // left alone
+        const OpacityChange seventh = ApplyCtrlRule(state);
+        QVERIFY(!seventh.ApplyOpacity && !seventh.BecomeClickable);
+        QCOMPARE(state.CurrentAlpha, 255);
+    }
+
+    void hoverTargetFollowsTheDistance() {
+        QCOMPARE(HoverTarget(0.0, 40), 40 - 128);
+        QCOMPARE(HoverTarget(64.0, 40), 40);
+        QCOMPARE(HoverTarget(64.9, 40), 40);   // truncated
+        QCOMPARE(HoverTarget(63.5, 40), 40);   // toward zero, not down
+        QCOMPARE(HoverTarget(100.0, 40), 112); // 2 per pixel beyond 64
+        QCOMPARE(HoverTarget(10.0, 40), 40 - 108);
+    }
+
+    void cursorOnTheCentreSettlesAtMinAlpha() {
+        AppState state = Themed(60, 220);
+        state.CurrentAlpha = 220;
+        state.Clickable = false;
+        QList<int> alphas;
+        for (int tick = 0; tick < 8; ++tick) {
+            ApplyHoverRule(state, kCentre, kWindow);
+            alphas << state.CurrentAlpha;
+        }
+        // Never faster than 30 per tick, then resting at the lower bound.
+        QCOMPARE(alphas, (QList<int>{190, 160, 130, 100, 70, 60, 60, 60}));
+        QCOMPARE(state.Clamp, OpacityClamp::AtMin);
+    }
+
+    void restingAtABoundIsNotAppliedAgain() {
+        AppState state = Themed(60, 220);
+        state.CurrentAlpha = 70;
+        state.Clickable = false;
+        state.Clamp = OpacityClamp::Between;
+        QVERIFY(ApplyHoverRule(state, kCentre, kWindow).ApplyOpacity); // reaches the bound
+        QCOMPARE(state.CurrentAlpha, 60);
+        QVERIFY(!ApplyHoverRule(state, kCentre, kWindow).ApplyOpacity);
+        QVERIFY(!ApplyHoverRule(state, kCentre, kWindow).ApplyOpacity);
+
+        state.CurrentAlpha = 220;
+        state.Clamp = OpacityClamp::AtMax;
+        QVERIFY(!ApplyHoverRule(state, kFarAway, kWindow).ApplyOpacity);
+        QCOMPARE(state.CurrentAlpha, 220);
+    }
+
+    void farAwaySettlesAtMaxAlpha() {
+        AppState state = Themed(60, 220);
+        state.CurrentAlpha = 0;
+        state.Clickable = false;
+        state.Clamp = OpacityClamp::AtMin;
+        // 2 x (d - 64) is exactly MaxAlpha - MinAlpha at d = 144 (80 px to the right).
+        const QPoint edge(164 + 144, 164);
+        QList<int> alphas;
+        for (int tick = 0; tick < 9; ++tick) {
+            ApplyHoverRule(state, edge, kWindow);
+            alphas << state.CurrentAlpha;
+        }
+        // 0 + 30 lies below MinAlpha: clamped up to it first.
+        QCOMPARE(alphas, (QList<int>{60, 90, 120, 150, 180, 210, 220, 220, 220}));
+        QCOMPARE(state.Clamp, OpacityClamp::Between); // target 220 reached, not clamped
+        ApplyHoverRule(state, kFarAway, kWindow);
+        QCOMPARE(state.CurrentAlpha, 220);
+        QCOMPARE(state.Clamp, OpacityClamp::AtMax);
+    }
+
+    void releasingCtrlFarAwayReturnsToMaxAtOnceBelow225() {
+        AppState state = Themed(60, 200);
+        state.CurrentAlpha = 255;
+        state.Clickable = true;
+        state.Clamp = OpacityClamp::AtMax; // still from before Ctrl was held
+        const OpacityChange change = ApplyHoverRule(state, kFarAway, kWindow);
+        QCOMPARE(state.CurrentAlpha, 200);
+        QVERIFY(change.BecomeClickThrough);
+        QVERIFY(change.ApplyOpacity); // the switch applies it even at a resting bound
+        QVERIFY(!state.Clickable);
+
+        AppState high = Themed(60, 240);
+        high.CurrentAlpha = 255;
+        high.Clickable = false;
+        ApplyHoverRule(high, kFarAway, kWindow);
+        // Far away the target lies above 255, so the step goes up and clamps at once.
+        QCOMPARE(high.CurrentAlpha, 240);
+        QCOMPARE(high.Clamp, OpacityClamp::AtMax);
+
+        // Near the clock (target 60 + 2 x 40 = 140) the fall is rate limited instead.
+        AppState near = Themed(60, 240);
+        near.CurrentAlpha = 255;
+        near.Clickable = false;
+        ApplyHoverRule(near, QPoint(164 + 104, 164), kWindow);
+        QCOMPARE(near.CurrentAlpha, 225);
+        QCOMPARE(near.Clamp, OpacityClamp::Between);
+    }
+
+    void theFirstHoverTickMakesTheWindowClickThrough() {
+        AppState state = Themed(60, 200);
+        QVERIFY(state.Clickable); // clickable at creation
+        QVERIFY(ApplyHoverRule(state, kFarAway, kWindow).BecomeClickThrough);
+        QVERIFY(!ApplyHoverRule(state, kFarAway, kWindow).BecomeClickThrough);
+        QVERIFY(ApplyCtrlRule(state).BecomeClickable);
+    }
+};
+
+QTEST_GUILESS_MAIN(OpacityRulesTest)
+#include "test_opacity_rules.moc"

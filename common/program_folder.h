@@ -9,7 +9,8 @@ namespace tikloom {
 QString ProgramFolder();
 
 // Opens a path as stored in a theme or settings file: backslashes are folder
-// separators; a relative path resolves against programFolder.
+// separators; a relative path resolves against programFolder; an absolute
+// one (also "C:/..." on Windows) stays as it is; an empty one stays empty.
 QString ResolveStoredPath(const QString& programFolder, const QString& storedPath);
 
 } // namespace tikloom

@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
 namespace tikloom {
 
@@ -14,5 +15,12 @@ QString DecodeProfileText(const QByteArray& bytes, int codePage = 0);
 // character set: 128 Shift_JIS gives 932, 129 gives 949, 134 gives 936,
 // 136 gives 950, ...); 0 when the charset names no other code page.
 int CodePageForCharset(int charset);
+
+// True when bytes are well-formed UTF-8 (shortest forms, no surrogates).
+bool IsValidUtf8(const QByteArray& bytes);
+
+// Windows-1252 both ways; encoding gives nullopt when a character has no byte.
+QString DecodeWindows1252(const QByteArray& bytes);
+std::optional<QByteArray> EncodeWindows1252(const QString& text);
 
 } // namespace tikloom

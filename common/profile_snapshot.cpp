@@ -1,0 +1,92 @@
+#include "common/profile_snapshot.h"
+
+#include "common/file_stamp.h"
+#include "common/text_decoding.h"
+
+#include <QFile>
+#include <QMutex>
+#include <QMutexLocker>
+
+#include <list>
+
+namespace tikloom {
+
+namespace {
+
+// Files larger than this are read anew on each call rather than held.
+constexpr qint64 kLargestCachedFile = 16 * 1024 * 1024;
+constexpr std::size_t kCachedFiles = 8;
+
+struct CachedProfile {
+    QString path;
+    FileStamp stamp;
+    ProfileSnapshot snapshot;
+};
+
+QMutex& CacheMutex() {
+    static QMutex mutex;
+    return mutex;
+}
+
+// Most recently used first.
+std::list<CachedProfile>& Cache() {
+    static std::list<CachedProfile> cache;
+    return cache;
+}
+
+ProfileSnapshot ReadSnapshot(const QString& path) {
+    ProfileSnapshot snapshot;
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly)) {
+        snapshot.bytes = file.readAll();
+    }
+    snapshot.encoding = EncodingOfProfileBytes(snapshot.bytes);
+    return snapshot;
+}
+
+} // namespace
+
+ProfileEncoding EncodingOfProfileBytes(const QByteArray& bytes) {
+    return IsValidUtf8(bytes) ? ProfileEncoding::Utf8 : ProfileEncoding::Windows1252;
+}
+
+ProfileSnapshot LoadProfileSnapshot(const QString& path) {
+    // The stamp is taken before reading: a change made during the read then
+    // gives a different stamp at the next call, never a stale hit.
+    const std::optional<FileStamp> stamp = StampOfFile(path);
+    if (!stamp) {
+        ForgetProfileSnapshot(path);
+        return {};
+    }
+    {
+        QMutexLocker locker(&CacheMutex());
+        auto& cache = Cache();
+        for (auto it = cache.begin(); it != cache.end(); ++it) {
+            if (it->path == path) {
+                if (it->stamp == *stamp) {
+                    cache.splice(cache.begin(), cache, it);
+                    return cache.front().snapshot;
+                }
+                cache.erase(it);
+                break;
+            }
+        }
+    }
+    ProfileSnapshot snapshot = ReadSnapshot(path);
+    if (stamp->size <= kLargestCachedFile) {
+        QMutexLocker locker(&CacheMutex());
+        auto& cache = Cache();
+        cache.push_front({path, *stamp, snapshot});
+        while (cache.size() > kCachedFiles) {
+            cache.pop_back();
+        }
+    }
+    return snapshot;
+}
+
+void ForgetProfileSnapshot(const QString& path) {
+    QMutexLocker locker(&CacheMutex());
+    Cache().remove_if([&path](const CachedProfile& entry) { return entry.path == path; });
+}
+
+} // namespace tikloom

@@ -1,0 +1,44 @@
+#pragma once
+// Drawing helpers shared by the theme and icon painters: every picture is
+// drawn at a multiple of its final size and averaged down, which gives soft,
+// even edges at the tiny sizes the clock shows.
+
+#include <QColor>
+#include <QImage>
+#include <QPointF>
+#include <QSize>
+#include <functional>
+
+class QPainter;
+
+namespace tikloom {
+
+// How many times larger than the final image every picture is drawn.
+constexpr int kSupersampling = 8;
+
+// Paints with `paint` in final-image coordinates on a transparent canvas
+// kSupersampling times larger, then scales it down by area averaging.
+QImage paintSupersampled(QSize size, const std::function<void(QPainter&)>& paint);
+
+// A mask image: opaque grey, whose red channel carries the coverage that
+// `paint` drew in white on black.
+QImage paintMask(QSize size, const std::function<void(QPainter&)>& paint);
+
+// Colour from 0xAARRGGBB.
+QColor argb(unsigned value);
+
+// The same colour with its alpha replaced (0 to 1).
+QColor withAlpha(const QColor& colour, double alpha);
+
+// Point at distance `distance` from `centre` in the direction `degrees`,
+// measured clockwise from 12 o'clock (y grows downwards).
+QPointF polarPoint(QPointF centre, double distance, double degrees);
+
+// A soft copy of the image: three box blurs of the given radius in pixels,
+// which together approach a Gaussian. Used for shadows and glows.
+QImage blurred(const QImage& image, int radius);
+
+// Writes the image as PNG; exits the program with a message on failure.
+void savePng(const QImage& image, const QString& path);
+
+} // namespace tikloom

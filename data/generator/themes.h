@@ -1,0 +1,10 @@
+#pragma once
+// The themes that ship with the clock, each drawn by its own painter.
+
+#include "theme_file.h"
+
+namespace tikloom {
+
+ShippedTheme defaultTheme();
+
+} // namespace tikloom

@@ -56,7 +56,8 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    const QList<tikloom::ShippedTheme> themes = {tikloom::defaultTheme()};
+    const QList<tikloom::ShippedTheme> themes = {tikloom::defaultTheme(), tikloom::slateTheme(),
+                                                 tikloom::linenTheme(), tikloom::harborTheme()};
     for (const tikloom::ShippedTheme& theme : themes) {
         tikloom::writeShippedTheme(theme, data.filePath(QStringLiteral("Themes")));
     }

@@ -6,5 +6,8 @@
 namespace tikloom {
 
 ShippedTheme defaultTheme();
+ShippedTheme slateTheme();
+ShippedTheme linenTheme();
+ShippedTheme harborTheme();
 
 } // namespace tikloom

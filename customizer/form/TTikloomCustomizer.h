@@ -1,0 +1,159 @@
+#pragma once
+// The customizer's one form: the Theme page (theme list, theme editor and the
+// image previews) and the Options page. Controls come from the Designer form
+// TTikloomCustomizer.ui and keep its object names; every behaviour is a
+// handler named after its control and event.
+//
+// A numeric box of the editor is one QSpinBox named after its edit box
+// (txtClockRadius, ...): it stands for the edit box and its up-down control
+// (udClockRadius, ...) together, with the up-down's range, a step of 5 and
+// wrap-around.
+
+#include <QMessageBox>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+class QColor;
+class QFont;
+class QKeyEvent;
+class QShowEvent;
+
+namespace Ui {
+class TTikloomCustomizer;
+}
+
+namespace tikloom {
+
+class PaintBox;
+
+// Replaceable services of the form. Tests set them so that nothing blocks or
+// reaches the outside; left empty, the form uses the real ones.
+struct CustomizerHooks {
+    // Message box: icon, caption, text, buttons; returns the button chosen.
+    std::function<QMessageBox::StandardButton(QMessageBox::Icon, const QString&, const QString&,
+                                              QMessageBox::StandardButtons)>
+        message;
+    // The system sound of the name filter and of emptying an image slot.
+    std::function<void()> beep;
+    // The file-open dialog of the image slots: the chosen file, or empty on cancel.
+    std::function<QString()> openImageFile;
+    // Telling the clock to reload (or starting it when none runs).
+    std::function<void()> notifyClock;
+};
+
+class TTikloomCustomizer : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TTikloomCustomizer(const QString& programFolder, QWidget* parent = nullptr);
+    ~TTikloomCustomizer() override;
+
+    // The controls of the Designer form, by their object names.
+    std::unique_ptr<Ui::TTikloomCustomizer> ui;
+
+    // Name of the theme the editor shows and the clock uses; empty = default theme.
+    QString CurrentThemeName;
+    // Language file named in the settings file; empty = chosen by the user's locale.
+    QString LanguageFileName;
+
+    CustomizerHooks Hooks;
+
+    // Folder of the programs, ending with "/".
+    QString ProgramFolder() const;
+    // ProgramFolder + "tikloom.ini".
+    QString SettingsPath() const;
+    // ProgramFolder + "Themes/".
+    QString ThemeFolder() const;
+    // Theme file of the theme named name: ThemeFolder + name + ".tkm".
+    QString ThemeFilePath(const QString& name) const;
+
+    // Colour panels hold and show an opaque RGB colour.
+    static QColor PanelColor(const QWidget* panel);
+    static void SetPanelColor(QWidget* panel, const QColor& rgb);
+    // Font panels hold and show a family and a whole point size; the style is always regular.
+    static QFont PanelFont(const QWidget* panel);
+    static void SetPanelFont(QWidget* panel, const QFont& font);
+
+    // Message box through Hooks.message when set; otherwise a real one owned by the form.
+    QMessageBox::StandardButton ShowMessage(QMessageBox::Icon icon, const QString& caption,
+                                            const QString& text,
+                                            QMessageBox::StandardButtons buttons);
+    void Beep();
+
+    // Start-up sequence, run when the form is first shown.
+    void FormShow();
+
+    // Theme list (customizer_theme_list.cpp).
+    void FillThemeList();
+    void ReadCurrentTheme();
+    void ApplyCurrentTheme();
+    void UpdateThemeButtons();
+
+    // Theme editor (customizer_theme_editor.cpp).
+    void LoadEditorTheme();
+    void SaveEditorTheme();
+
+    // Previews (customizer_previews.cpp).
+    void RedrawPreviews();
+
+public slots:
+    void lbThemeListClick();
+    void txtThemeNameChange();
+    void sbReadOnlyClick();
+    void cmdSaveThemeClick();
+    void cmdDeleteThemeClick();
+
+    void pbBackgroundImagePaint();
+    void pbImagesPaint();
+    void pbHandsImagePaint();
+    void txtBackgroundImageDimensionsChange();
+    void chkBackgroundKeepAspectRatioClick();
+    void chkUseMaskImageClick();
+    void chkUseOverlayImageClick();
+    void grpHandsTypeClick();
+    void cmdOpenImageClick();
+    void pnlImageDblClick();
+
+    // Options page, pickers and localisation (customizer_options.cpp,
+    // customizer_pickers.cpp, customizer_language.cpp).
+public:
+    void ApplyLanguage();
+    void LoadLanguageList();
+    void LoadShortcutKeys();
+    bool txtHotkeyKeyPress(
+        QKeyEvent* event);     // from the form's event filter on txtHotkey; true = handled
+    QStringList LanguageFiles; // file names parallel to cbLanguage's items
+public slots:
+    void cbLanguageChange();
+    void chkKeyClick();
+    void chkStartupClick();
+    void tabOptionsShow();
+    void cmdOpenThemeFolderClick();
+    void sbAboutWebsiteClick();
+    void pnlColorClick();
+    void pnlFontClick();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void ConnectHandlers();
+    void NotifyClock();
+    bool lbThemeListKeyDown(QKeyEvent* event);
+    PaintBox* PreviewOfPanel(const QObject* panel) const;
+    // A font panel's setting as the theme gives it (the size may be 0 points).
+    static void SetPanelFontValues(QWidget* panel, const QString& family, int points);
+    static QString PanelFontFamily(const QWidget* panel);
+    static int PanelFontPoints(const QWidget* panel);
+
+    QString ProgramFolderPath;
+    QString LastOpenedImage; // the file dialog starts with the file chosen last time
+    bool Shown = false;
+};
+
+} // namespace tikloom

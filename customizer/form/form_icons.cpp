@@ -1,0 +1,82 @@
+#include "customizer/form/form_icons.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <cmath>
+
+namespace tikloom {
+
+namespace {
+
+constexpr int kGlyphSize = 16;
+
+QPixmap DrawPadlock(bool closed) {
+    QPixmap pixmap(kGlyphSize, kGlyphSize);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    // Shackle: closed it enters the body on both sides; open its right leg is lifted.
+    QPen shackle(QColor(0x55, 0x55, 0x55), 1.8);
+    p.setPen(shackle);
+    p.setBrush(Qt::NoBrush);
+    QPainterPath path;
+    const double lift = closed ? 0.0 : 3.0;
+    path.moveTo(4.5, 8.0);
+    path.lineTo(4.5, 5.5 - lift);
+    path.arcTo(QRectF(4.5, 1.5 - lift, 7.0, 8.0), 180.0, -180.0);
+    path.lineTo(11.5, closed ? 8.0 : 4.0);
+    p.drawPath(path);
+    // Body with a key hole.
+    p.setPen(QPen(QColor(0x80, 0x60, 0x10), 1.0));
+    p.setBrush(QColor(0xE8, 0xB8, 0x30));
+    p.drawRoundedRect(QRectF(2.5, 7.5, 11.0, 8.0), 1.5, 1.5);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x50, 0x38, 0x08));
+    p.drawEllipse(QRectF(7.0, 9.5, 2.0, 2.0));
+    p.drawRect(QRectF(7.5, 11.0, 1.0, 2.5));
+    return pixmap;
+}
+
+QPixmap DrawClockFace(int size) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double s = size / 32.0;
+    p.scale(s, s);
+    p.setPen(QPen(QColor(0x44, 0x44, 0x44), 2.0));
+    p.setBrush(QColor(0xFA, 0xFA, 0xF5));
+    p.drawEllipse(QRectF(2.0, 2.0, 28.0, 28.0));
+    for (int hour = 0; hour < 12; ++hour) {
+        const double angle = hour * M_PI / 6.0;
+        const QPointF centre(16.0 + 11.0 * std::sin(angle), 16.0 - 11.0 * std::cos(angle));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0x44, 0x44, 0x44));
+        p.drawEllipse(centre, hour % 3 == 0 ? 1.4 : 0.8, hour % 3 == 0 ? 1.4 : 0.8);
+    }
+    p.setPen(QPen(QColor(0x22, 0x22, 0x22), 2.2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(16.0, 16.0), QPointF(16.0, 8.0));
+    p.drawLine(QPointF(16.0, 16.0), QPointF(22.0, 16.0));
+    p.setPen(QPen(QColor(0xDD, 0x00, 0x00), 1.0, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(16.0, 16.0), QPointF(10.0, 23.0));
+    return pixmap;
+}
+
+} // namespace
+
+QIcon PadlockIcon() {
+    QIcon icon;
+    icon.addPixmap(DrawPadlock(false), QIcon::Normal, QIcon::Off);
+    icon.addPixmap(DrawPadlock(true), QIcon::Normal, QIcon::On);
+    return icon;
+}
+
+QIcon ApplicationIcon() {
+    QIcon icon;
+    for (const int size : {16, 32, 48})
+        icon.addPixmap(DrawClockFace(size));
+    return icon;
+}
+
+} // namespace tikloom

@@ -3,6 +3,7 @@
 #include "common/file_stamp.h"
 #include "common/text_decoding.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QMutex>
 #include <QMutexLocker>
@@ -44,6 +45,16 @@ ProfileSnapshot ReadSnapshot(const QString& path) {
     return snapshot;
 }
 
+// File times advance in coarse steps, so a file changed again within the
+// same step keeps its stamp when its size stays too. A file modified this
+// recently is therefore not cached; it is read again at the next call.
+constexpr int64_t kRacyWindowNs = int64_t{2} * 1000 * 1000 * 1000;
+
+bool MayStillChangeUnseen(const FileStamp& stamp) {
+    const int64_t nowNs = QDateTime::currentMSecsSinceEpoch() * 1000 * 1000;
+    return nowNs - stamp.modifiedNs < kRacyWindowNs;
+}
+
 } // namespace
 
 ProfileEncoding EncodingOfProfileBytes(const QByteArray& bytes) {
@@ -73,7 +84,7 @@ ProfileSnapshot LoadProfileSnapshot(const QString& path) {
         }
     }
     ProfileSnapshot snapshot = ReadSnapshot(path);
-    if (stamp->size <= kLargestCachedFile) {
+    if (stamp->size <= kLargestCachedFile && !MayStillChangeUnseen(*stamp)) {
         QMutexLocker locker(&CacheMutex());
         auto& cache = Cache();
         cache.push_front({path, *stamp, snapshot});

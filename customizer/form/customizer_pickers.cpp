@@ -1,9 +1,70 @@
-// The colour and font pickers behind the theme editor's panels.
+// The colour and font pickers behind the theme editor's panels. Each opens
+// its dialog on the clicked panel's value; a cancelled dialog changes nothing.
+#include "customizer/form/customizer_pickers.h"
+
 #include "customizer/form/TTikloomCustomizer.h"
+
+#include <QColorDialog>
+#include <QFontDialog>
 
 namespace tikloom {
 
-void TTikloomCustomizer::pnlColorClick() {}
-void TTikloomCustomizer::pnlFontClick() {}
+namespace {
+
+PickerDialogRunner& Runner() {
+    static PickerDialogRunner runner;
+    return runner;
+}
+
+int RunDialog(QDialog& dialog) {
+    if (Runner()) {
+        return Runner()(dialog);
+    }
+    return dialog.exec();
+}
+
+// The font as the panels keep it: face and size in regular style.
+QFont RegularStyle(QFont font) {
+    font.setWeight(QFont::Normal);
+    font.setItalic(false);
+    font.setUnderline(false);
+    font.setStrikeOut(false);
+    font.setStyleName(QString());
+    return font;
+}
+
+} // namespace
+
+void SetPickerDialogRunner(PickerDialogRunner runner) {
+    Runner() = std::move(runner);
+}
+
+void TTikloomCustomizer::pnlColorClick() {
+    auto* panel = qobject_cast<QWidget*>(sender());
+    if (panel == nullptr) {
+        return;
+    }
+    // Qt's own dialog always shows the custom colours, kept for the whole session.
+    QColorDialog dialog(PanelColor(panel), this);
+    dialog.setOption(QColorDialog::DontUseNativeDialog);
+    if (RunDialog(dialog) != QDialog::Accepted) {
+        return;
+    }
+    const QColor chosen = dialog.currentColor();
+    SetPanelColor(panel, QColor(chosen.red(), chosen.green(), chosen.blue()));
+}
+
+void TTikloomCustomizer::pnlFontClick() {
+    auto* panel = qobject_cast<QWidget*>(sender());
+    if (panel == nullptr) {
+        return;
+    }
+    QFontDialog dialog(PanelFont(panel), this);
+    dialog.setOption(QFontDialog::DontUseNativeDialog);
+    if (RunDialog(dialog) != QDialog::Accepted) {
+        return;
+    }
+    SetPanelFont(panel, RegularStyle(dialog.currentFont()));
+}
 
 } // namespace tikloom

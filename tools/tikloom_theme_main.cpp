@@ -1,0 +1,61 @@
+// tikloom-theme: command-line tool for theme authors.
+//   tikloom-theme show   [--program-folder DIR] [THEME_FILE]
+//   tikloom-theme render ...
+
+#include "tools/theme_show_command.h"
+
+#if __has_include("tools/theme_render_command.h")
+#include "tools/theme_render_command.h"
+#define TIKLOOM_HAS_RENDER_COMMAND 1
+#endif
+
+#include <QGuiApplication>
+#include <QStringList>
+#include <cstdio>
+
+namespace {
+
+const char kUsage[] = "usage: tikloom-theme show [--program-folder DIR] [THEME_FILE]\n"
+                      "       tikloom-theme render ...\n";
+constexpr int kUsageError = 2;
+
+int RunRender(const QStringList& args) {
+#ifdef TIKLOOM_HAS_RENDER_COMMAND
+    return tikloom::RunRenderCommand(args);
+#else
+    Q_UNUSED(args);
+    std::fputs("render: not available\n", stderr);
+    return kUsageError;
+#endif
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Fonts and images need a GUI application, but the tool must run without
+    // a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QGuiApplication app(argc, argv);
+
+    QStringList args = QGuiApplication::arguments();
+    args.removeFirst();
+    if (args.isEmpty()) {
+        std::fputs(kUsage, stderr);
+        return kUsageError;
+    }
+    const QString command = args.takeFirst();
+    if (command == QLatin1String("show")) {
+        return tikloom::RunShowCommand(args);
+    }
+    if (command == QLatin1String("render")) {
+        return RunRender(args);
+    }
+    if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    std::fputs(kUsage, stderr);
+    return kUsageError;
+}

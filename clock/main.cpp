@@ -1,0 +1,71 @@
+// The clock program: one clock per user, shown on the desktop or in the tray.
+// Start-up order: hand over to a running clock, find the program folder, read
+// the settings, then the window, hot key, drawing, tick and theme.
+
+#include "clock/platform/clock_app.h"
+#include "clock/platform/single_instance.h"
+#include "common/program_folder.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+constexpr int kProgramFileMissing = 1;
+constexpr int kNoDisplay = 1;
+
+// The clock places itself, stays on top and grabs a key: under Wayland it
+// runs through XWayland unless the user chose a platform. Its window is 128
+// device pixels whatever the desktop's scale.
+void ChoosePlatform() {
+#ifdef Q_OS_LINUX
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+#endif
+    if (qEnvironmentVariableIsEmpty("QT_ENABLE_HIGHDPI_SCALING"))
+        qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+}
+
+bool DisplayAvailable() {
+#ifdef Q_OS_LINUX
+    if (qgetenv("QT_QPA_PLATFORM") == "xcb")
+        return !qEnvironmentVariableIsEmpty("DISPLAY");
+#endif
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    ChoosePlatform();
+    if (!DisplayAvailable()) {
+        std::fprintf(stderr, "tikloom: no X display to show the clock on (DISPLAY is not set)\n");
+        return kNoDisplay;
+    }
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tikloom")); // WM_CLASS "tikloom", "Tikloom"
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    std::unique_ptr<tikloom::ClockApp> clock;
+    tikloom::ClockRendezvous rendezvous([&clock] {
+        if (clock)
+            clock->Reload();
+    });
+    if (!rendezvous.Claim())
+        return 0; // the running clock has reloaded
+
+    if (!QFileInfo::exists(QCoreApplication::applicationFilePath()))
+        return kProgramFileMissing;
+    const QString folder = tikloom::ProgramFolder();
+    QDir::setCurrent(folder);
+
+    const bool shiftHeld = QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ShiftModifier);
+    clock = std::make_unique<tikloom::ClockApp>(folder, shiftHeld);
+    clock->Start();
+    const int code = QApplication::exec();
+    clock.reset(); // before the application object goes
+    return code;
+}

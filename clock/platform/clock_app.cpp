@@ -1,0 +1,306 @@
+#include "clock/platform/clock_app.h"
+
+#include "clock/core/load_theme.h"
+#include "clock/core/menu_texts.h"
+#include "clock/core/monitor_rules.h"
+#include "clock/core/opacity_rules.h"
+#include "clock/core/render_local_time.h"
+#include "clock/core/settings.h"
+#include "clock/core/tick_rules.h"
+#include "clock/core/time_renderer.h"
+#include "clock/core/tooltip_text.h"
+#include "clock/core/trim_memory.h"
+#include "clock/platform/clock_menus.h"
+#include "clock/platform/clock_window.h"
+#include "clock/platform/compositor_watch.h"
+#include "clock/platform/hot_key.h"
+#include "clock/platform/pointer_query.h"
+#include "clock/platform/program_icon.h"
+#include "clock/platform/stop_signals.h"
+#include "clock/platform/time_change_watch.h"
+#include "clock/platform/tray_clock.h"
+#include "common/language_choice.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QMenu>
+#include <QMessageBox>
+#include <QProcess>
+#include <QScreen>
+
+namespace tikloom {
+
+namespace {
+
+const char kAboutCaption[] = "About Tikloom";
+const char kAboutText[] = "Tikloom 1.0 \u2014 a themable analog desktop clock.\n\n"
+                          "Hold Ctrl to make the clock solid: drag it to move it, double-click "
+                          "it to send it to the tray, right-click it for this menu.";
+const char kCustomizerMissingCaption[] = "Tikloom";
+const char kCustomizerMissing[] =
+    "To customize Tikloom, please download \"Tikloom Customizer\" in the Tikloom folder.";
+const char kCustomizerName[] = "tikstyle";
+constexpr int kAboutIconSize = 48;
+
+QVector<QRect> MonitorRects() {
+    QVector<QRect> rects;
+    for (const QScreen* screen : QGuiApplication::screens())
+        rects << screen->geometry();
+    return rects;
+}
+
+// The monitor nearest to the window: the one holding its centre, else the
+// one whose rectangle lies closest to it.
+QRect NearestMonitor(const QRect& windowRect) {
+    const QPoint centre = ClockCentre(windowRect);
+    QRect nearest;
+    long long best = -1;
+    for (const QRect& monitor : MonitorRects()) {
+        const int dx = std::max({monitor.left() - centre.x(), 0, centre.x() - monitor.right()});
+        const int dy = std::max({monitor.top() - centre.y(), 0, centre.y() - monitor.bottom()});
+        const long long distance = 1LL * dx * dx + 1LL * dy * dy;
+        if (best < 0 || distance < best) {
+            best = distance;
+            nearest = monitor;
+        }
+    }
+    return nearest;
+}
+
+} // namespace
+
+ClockApp::ClockApp(const QString& programFolder, bool shiftHeld) {
+    state_.ProgramFolder = programFolder;
+    ReadSettings(programFolder, shiftHeld, state_);
+}
+
+ClockApp::~ClockApp() = default;
+
+void ClockApp::Start() {
+    // The window with its menus and their language texts.
+    window_ = std::make_unique<ClockWindow>();
+    window_->setWindowIcon(ProgramIcon());
+    window_->SetCursors(OpenHandCursor(), ClosedHandCursor());
+    window_->move(state_.WindowLeft, state_.WindowTop);
+    menus_ = std::make_unique<ClockMenus>();
+    ApplyMenuTexts();
+    tray_ = std::make_unique<TrayClock>();
+
+    connect(window_.get(), &ClockWindow::MinimizeRequested, this, &ClockApp::Minimize);
+    connect(window_.get(), &ClockWindow::ContextMenuRequested, this, &ClockApp::ShowContextMenu);
+    connect(window_.get(), &ClockWindow::TimeModeKeyPressed, this,
+            [this] { state_.TimeMode = NextTimeMode(state_.TimeMode); });
+    connect(window_.get(), &ClockWindow::Moved, this, &ClockApp::RecordMove);
+    window_->SetTooltipText(
+        [this] { return LongDateText(state_.DisplayedTime, QLocale::system()); });
+    connect(menus_.get(), &ClockMenus::MinimizeChosen, this, &ClockApp::Minimize);
+    connect(menus_.get(), &ClockMenus::RestoreChosen, this, &ClockApp::Restore);
+    connect(menus_.get(), &ClockMenus::CustomizeChosen, this, &ClockApp::Customize);
+    connect(menus_.get(), &ClockMenus::AboutChosen, this, &ClockApp::ShowAbout);
+    connect(menus_.get(), &ClockMenus::ExitChosen, this, &ClockApp::Exit);
+    connect(tray_.get(), &TrayClock::RestoreRequested, this, &ClockApp::Restore);
+    connect(tray_.get(), &TrayClock::MenuRequested, this, &ClockApp::ShowTrayMenu);
+
+    hotKey_ = std::make_unique<HotKey>();
+    hotKey_->Register(state_.MinimizeShortcutModifier, state_.MinimizeShortcutKey);
+    connect(hotKey_.get(), &HotKey::Pressed, this, &ClockApp::ToggleMinimized);
+
+    ApplyKeepOnMonitor();
+    RecordMove();
+
+    compositor_ = std::make_unique<CompositorWatch>();
+    window_->SetCompositorActive(compositor_->Active());
+    connect(compositor_.get(), &CompositorWatch::Changed, window_.get(),
+            &ClockWindow::SetCompositorActive);
+
+    // Drawing: frames go to the window; the first one is drawn at opacity 0.
+    state_.Output = window_.get();
+    state_.CurrentAlpha = 0;
+    tick_.setTimerType(Qt::PreciseTimer);
+    tick_.setInterval(kTickMs);
+    connect(&tick_, &QTimer::timeout, this, &ClockApp::Tick);
+    tick_.start();
+    LoadTheme(state_);
+
+    displayChange_.setSingleShot(true);
+    connect(&displayChange_, &QTimer::timeout, this, &ClockApp::ApplyDisplayChange);
+    const auto watchScreen = [this](QScreen* screen) {
+        connect(screen, &QScreen::geometryChanged, &displayChange_, qOverload<>(&QTimer::start));
+    };
+    for (QScreen* screen : QGuiApplication::screens())
+        watchScreen(screen);
+    connect(qApp, &QGuiApplication::screenAdded, this, [this, watchScreen](QScreen* screen) {
+        watchScreen(screen);
+        displayChange_.start();
+    });
+    connect(qApp, &QGuiApplication::screenRemoved, &displayChange_, qOverload<>(&QTimer::start));
+
+    // The session ends or a stop signal arrives: the window section is saved.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &ClockApp::SaveWindow);
+    stopSignals_ = std::make_unique<StopSignals>();
+    connect(stopSignals_.get(), &StopSignals::StopRequested, this, &ClockApp::Exit);
+    timeChange_ = std::make_unique<TimeChangeWatch>();
+
+    if (state_.Minimized) {
+        tray_->Refresh(state_.DisplayedTime, state_.Theme.ShowSecHand);
+        TrimMemory();
+    } else {
+        window_->show();
+        state_.WindowVisible = true;
+    }
+}
+
+void ClockApp::Reload() {
+    ApplyKeepOnMonitor();
+    LoadTheme(state_);
+    ApplyMenuTexts();
+}
+
+void ClockApp::ApplyMenuTexts() {
+    const QString file = ChooseClockLanguageFile(state_.ProgramFolder, UserLanguageAbbreviation());
+    menus_->ApplyTexts(LoadMenuTexts(file));
+}
+
+// --- The tick -------------------------------------------------------------
+
+void ClockApp::Tick() {
+    AdvanceTime(state_.DisplayedTime, state_.TimeMode, RenderLocalTime(state_));
+    if (state_.Minimized)
+        MinimizedTick();
+    else
+        ShownTick();
+}
+
+void ClockApp::MinimizedTick() {
+    const FadeOutStep step = FadeOut(state_);
+    if (step.ApplyOpacity)
+        ApplyOpacity();
+    if (step.Hide)
+        window_->hide();
+    if (TakeNewSecond(state_))
+        tray_->Refresh(state_.DisplayedTime, state_.Theme.ShowSecHand);
+}
+
+void ClockApp::ShownTick() {
+    if (TakeNewSecond(state_))
+        DrawTime(state_);
+    const PointerState pointer = QueryPointer();
+    OpacityChange change;
+    if (pointer.CtrlDown)
+        change = ApplyCtrlRule(state_);
+    else if (pointer.Known)
+        change = ApplyHoverRule(state_, pointer.Position, WindowRect());
+    else
+        return; // pointer unknown (another screen): nothing changes this tick
+    if (change.BecomeClickable)
+        window_->SetClickThrough(false);
+    if (change.BecomeClickThrough)
+        window_->SetClickThrough(true);
+    if (change.ApplyOpacity)
+        ApplyOpacity();
+}
+
+void ClockApp::ApplyOpacity() {
+    window_->Present(nullptr, state_.CurrentAlpha);
+}
+
+QRect ClockApp::WindowRect() const {
+    return QRect(window_->pos(), window_->size());
+}
+
+// --- Minimize and restore --------------------------------------------------
+
+void ClockApp::Minimize() {
+    if (!state_.Minimized && tray_->Refresh(state_.DisplayedTime, state_.Theme.ShowSecHand))
+        state_.Minimized = true;
+    TrimMemory();
+}
+
+void ClockApp::Restore() {
+    if (state_.Minimized) {
+        state_.CurrentAlpha = 0;
+        tray_->Remove();
+        DrawTime(state_);
+        window_->show();
+        state_.WindowVisible = true;
+        state_.Minimized = false;
+    }
+    TrimMemory();
+}
+
+void ClockApp::ToggleMinimized() {
+    if (state_.Minimized)
+        Restore();
+    else
+        Minimize();
+}
+
+// --- Menus and commands ----------------------------------------------------
+
+void ClockApp::ShowContextMenu(QPoint globalPosition) {
+    menus_->ContextMenu()->popup(globalPosition);
+}
+
+void ClockApp::ShowTrayMenu(QPoint cursor) {
+    // The menu opens with its right edge at the cursor.
+    QMenu* menu = menus_->TrayMenu();
+    menu->popup(QPoint(cursor.x() - menu->sizeHint().width(), cursor.y()));
+}
+
+void ClockApp::ShowAbout() {
+    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kAboutCaption),
+                    QString::fromUtf8(kAboutText), QMessageBox::Ok, window_.get());
+    box.setIconPixmap(ProgramIcon().pixmap(kAboutIconSize, kAboutIconSize));
+    box.exec(); // the tick goes on meanwhile
+}
+
+void ClockApp::Customize() {
+    const QString program = state_.ProgramFolder + QLatin1String(kCustomizerName);
+    if (!QProcess::startDetached(program, {}, state_.ProgramFolder)) {
+        QMessageBox::information(window_.get(), QString::fromLatin1(kCustomizerMissingCaption),
+                                 QString::fromLatin1(kCustomizerMissing));
+    }
+}
+
+void ClockApp::Exit() {
+    if (exiting_)
+        return;
+    exiting_ = true;
+    tick_.stop();
+    hotKey_->Unregister();
+    if (state_.Minimized)
+        tray_->Remove();
+    SaveWindow();
+    QCoreApplication::quit();
+}
+
+void ClockApp::SaveWindow() {
+    SaveWindowSettings(state_.ProgramFolder, WindowRect(), state_.Minimized);
+}
+
+// --- Monitors --------------------------------------------------------------
+
+void ClockApp::ApplyKeepOnMonitor() {
+    if (const std::optional<QPoint> moved = KeepOnMonitor(WindowRect(), MonitorRects())) {
+        state_.WindowLeft = moved->x();
+        state_.WindowTop = moved->y();
+        window_->move(*moved);
+    }
+}
+
+void ClockApp::RecordMove() {
+    state_.RectAtLastMove = WindowRect();
+    state_.MonitorAtLastMove = NearestMonitor(state_.RectAtLastMove);
+}
+
+void ClockApp::ApplyDisplayChange() {
+    const QRect newMonitor = NearestMonitor(WindowRect());
+    const QPoint moved =
+        PositionAfterDisplayChange(state_.RectAtLastMove, state_.MonitorAtLastMove, newMonitor);
+    state_.WindowLeft = moved.x();
+    state_.WindowTop = moved.y();
+    window_->move(moved);
+    ApplyKeepOnMonitor();
+}
+
+} // namespace tikloom

@@ -1,0 +1,71 @@
+#pragma once
+// The running clock: its state, window, tick, tray icon, menus, hot key and
+// the commands between them. Plain rules live in clock/core; this class
+// feeds them the pointer, the screens and the time and carries out what they
+// decide.
+
+#include "clock/core/app_state.h"
+
+#include <QObject>
+#include <QPoint>
+#include <QTimer>
+#include <memory>
+
+namespace tikloom {
+
+class ClockMenus;
+class ClockWindow;
+class CompositorWatch;
+class HotKey;
+class StopSignals;
+class TimeChangeWatch;
+class TrayClock;
+
+class ClockApp : public QObject {
+    Q_OBJECT
+public:
+    ClockApp(const QString& programFolder, bool shiftHeld);
+    ~ClockApp() override;
+
+    // Start-up after the settings: window, hot key, monitor rule, drawing,
+    // tick, theme, then shown or in the tray.
+    void Start();
+    // The reload request of a second start or of the customizer.
+    void Reload();
+
+private:
+    void Tick();
+    void MinimizedTick();
+    void ShownTick();
+
+    void Minimize();
+    void Restore();
+    void ToggleMinimized();
+    void ShowContextMenu(QPoint globalPosition);
+    void ShowTrayMenu(QPoint cursor);
+    void ShowAbout();
+    void Customize();
+    void Exit();
+    void SaveWindow();
+
+    void ApplyKeepOnMonitor();
+    void ApplyDisplayChange();
+    void RecordMove();
+    void ApplyOpacity();
+    void ApplyMenuTexts();
+    QRect WindowRect() const;
+
+    AppState state_;
+    std::unique_ptr<ClockWindow> window_;
+    std::unique_ptr<ClockMenus> menus_;
+    std::unique_ptr<TrayClock> tray_;
+    std::unique_ptr<HotKey> hotKey_;
+    std::unique_ptr<CompositorWatch> compositor_;
+    std::unique_ptr<StopSignals> stopSignals_;
+    std::unique_ptr<TimeChangeWatch> timeChange_;
+    QTimer tick_;
+    QTimer displayChange_; // screens report a change in several signals: act once
+    bool exiting_ = false;
+};
+
+} // namespace tikloom

@@ -1,0 +1,154 @@
+#include "clock/platform/clock_window.h"
+
+#include "clock/core/pixel_buffer.h"
+#include "clock/platform/frame_mask.h"
+
+#include <QApplication>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+#include <QWindow>
+
+namespace tikloom {
+
+namespace {
+
+constexpr double kOpaqueAlpha = 255.0;
+// Alpha a pixel needs to belong to the outline: any at all while a compositor
+// blends the edges; without one, faint edge pixels would show as dark fringes.
+constexpr int kComposedOutlineAlpha = 1;
+constexpr int kPlainOutlineAlpha = 128;
+
+} // namespace
+
+ClockWindow::ClockWindow()
+    : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool) {
+    setAttribute(Qt::WA_TranslucentBackground);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setFixedSize(kClockSize, kClockSize);
+    setWindowTitle(QString());
+    setCursor(openHand_);
+    setFocusPolicy(Qt::StrongFocus);
+    frame_ = QImage(kClockSize, kClockSize, QImage::Format_ARGB32_Premultiplied);
+    frame_.fill(Qt::transparent);
+    winId(); // the native window exists from here on, so opacity and input can be set
+}
+
+void ClockWindow::Present(const PixelBuffer* frame, int alpha) {
+    if (frame != nullptr) {
+        frame_ = frame->image().copy();
+        UpdateOutline();
+        update();
+    }
+    if (alpha != alpha_) {
+        alpha_ = alpha;
+        windowHandle()->setOpacity(alpha / kOpaqueAlpha);
+    }
+}
+
+void ClockWindow::SetClickThrough(bool on) {
+    windowHandle()->setFlag(Qt::WindowTransparentForInput, on);
+    raise(); // keeps its place above other always-on-top windows
+}
+
+void ClockWindow::SetCompositorActive(bool active) {
+    if (active == composited_)
+        return;
+    composited_ = active;
+    outline_.clear();
+    UpdateOutline();
+    update();
+}
+
+void ClockWindow::SetCursors(const QCursor& open, const QCursor& closed) {
+    openHand_ = open;
+    closedHand_ = closed;
+    setCursor(openHand_);
+}
+
+void ClockWindow::UpdateOutline() {
+    const int minAlpha = composited_ ? kComposedOutlineAlpha : kPlainOutlineAlpha;
+    QByteArray outline = OutlineSignature(frame_, minAlpha);
+    if (outline == outline_)
+        return;
+    outline_ = std::move(outline);
+    QRegion region = VisibleRegion(frame_, minAlpha);
+    // An empty mask would mean "no mask" (the whole square); keep one pixel.
+    if (region.isEmpty())
+        region = QRegion(0, 0, 1, 1);
+    setMask(region);
+}
+
+bool ClockWindow::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip && tooltipText_) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        QToolTip::showText(help->globalPos(), tooltipText_(), this);
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void ClockWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(0, 0, frame_);
+}
+
+void ClockWindow::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        setCursor(closedHand_);
+        activateWindow(); // the "t" key reaches the clock after a click
+        drag_ = Drag::Pressed;
+        pressOffset_ = event->position().toPoint();
+    }
+}
+
+void ClockWindow::mouseMoveEvent(QMouseEvent* event) {
+    if (!(event->buttons() & Qt::LeftButton)) {
+        EndDrag();
+        return;
+    }
+    if (drag_ == Drag::Pressed) {
+        // The move starts once the pointer really moves, so a double click
+        // still reaches the window.
+        if ((event->position().toPoint() - pressOffset_).manhattanLength() <
+            QApplication::startDragDistance())
+            return;
+        drag_ = windowHandle()->startSystemMove() ? Drag::System : Drag::Manual;
+    }
+    if (drag_ == Drag::Manual)
+        move(event->globalPosition().toPoint() - pressOffset_);
+}
+
+void ClockWindow::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        EndDrag();
+    else if (event->button() == Qt::RightButton)
+        emit ContextMenuRequested(event->globalPosition().toPoint());
+}
+
+void ClockWindow::EndDrag() {
+    drag_ = Drag::None;
+    setCursor(openHand_);
+}
+
+void ClockWindow::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        EndDrag();
+        emit MinimizeRequested();
+    }
+}
+
+void ClockWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->text() == QLatin1String("t"))
+        emit TimeModeKeyPressed();
+}
+
+void ClockWindow::moveEvent(QMoveEvent*) {
+    emit Moved();
+}
+
+} // namespace tikloom

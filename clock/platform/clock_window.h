@@ -1,0 +1,65 @@
+#pragma once
+// The clock window: frameless, always on top, out of the taskbar, 128 x 128,
+// showing the composed frame with its per-pixel alpha. It is also the
+// clock's Presenter: a frame replaces the picture, an opacity alone changes
+// only the window's overall opacity and never repaints.
+
+#include "clock/core/presenter.h"
+
+#include <QByteArray>
+#include <QCursor>
+#include <QImage>
+#include <QWidget>
+#include <functional>
+
+namespace tikloom {
+
+class ClockWindow : public QWidget, public Presenter {
+    Q_OBJECT
+public:
+    ClockWindow();
+
+    void Present(const PixelBuffer* frame, int alpha) override;
+
+    // Click-through on: every click goes to the windows beneath.
+    void SetClickThrough(bool on);
+    // Without a compositor the outline is cut tighter, as alpha is ignored.
+    void SetCompositorActive(bool active);
+    void SetCursors(const QCursor& open, const QCursor& closed);
+    // Text of the hover tooltip, made each time it shows.
+    void SetTooltipText(std::function<QString()> text) { tooltipText_ = std::move(text); }
+
+signals:
+    void MinimizeRequested();
+    void ContextMenuRequested(QPoint globalPosition);
+    void TimeModeKeyPressed();
+    void Moved();
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+
+private:
+    void UpdateOutline();
+    void EndDrag();
+
+    QImage frame_;
+    int alpha_ = -1;
+    bool composited_ = true;
+    QByteArray outline_;
+    QCursor openHand_{Qt::OpenHandCursor};
+    QCursor closedHand_{Qt::ClosedHandCursor};
+    std::function<QString()> tooltipText_;
+
+    enum class Drag { None, Pressed, System, Manual };
+    Drag drag_ = Drag::None;
+    QPoint pressOffset_; // pointer position inside the window at the press
+};
+
+} // namespace tikloom

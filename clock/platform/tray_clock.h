@@ -1,0 +1,32 @@
+#pragma once
+// The tray icon of a minimised clock: the miniature clock of the shown time,
+// with "Tikloom", the long date and the time as its tooltip.
+
+#include "clock/core/clock_time.h"
+
+#include <QObject>
+#include <QPoint>
+
+class QSystemTrayIcon;
+
+namespace tikloom {
+
+class TrayClock : public QObject {
+    Q_OBJECT
+public:
+    TrayClock();
+
+    // Draws the miniature and hands it to the tray; false when no system tray
+    // takes icons.
+    bool Refresh(const ClockTime& time, bool showSecondMark);
+    void Remove();
+
+signals:
+    void RestoreRequested();
+    void MenuRequested(QPoint cursor);
+
+private:
+    QSystemTrayIcon* icon_;
+};
+
+} // namespace tikloom

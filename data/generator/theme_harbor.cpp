@@ -72,6 +72,8 @@ ShippedTheme harborTheme() {
         {"TickNumbersFontSize", "75"},
         {"ShowMinShadow", "1"},
         {"ShowHourShadow", "1"},
+        // Day/month/year over a 24-hour time: both lines stay short.
+        {"Language", "english-uk"},
         {"Format", "%x\\n%X"},
         {"Max", "80"},
     };

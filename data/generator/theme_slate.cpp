@@ -87,22 +87,21 @@ void paintHand(QPainter& painter, Hand hand) {
         painter.setBrush(lume);
         painter.drawPath(taperedHand(29.0, 5.0, 4.4, 3.4));
         painter.setBrush(slot);
-        painter.drawPath(straightHand(25.0, -7.0, 1.4));
+        painter.drawPath(straightHand(24.0, -8.0, 1.5));
         painter.setBrush(lume);
         painter.drawEllipse(QPointF(0, 0), 3.2, 3.2);
         break;
     case Hand::Minute:
+        // Plain: the clock draws hands at about one image pixel per screen
+        // pixel, where a slot this narrow would only turn the hand grey.
         painter.setBrush(lume);
         painter.drawPath(taperedHand(44.5, 5.0, 3.2, 2.2));
-        painter.setBrush(slot);
-        painter.drawPath(straightHand(40.0, -7.0, 0.9));
-        painter.setBrush(lume);
         painter.drawEllipse(QPointF(0, 0), 2.6, 2.6);
         break;
     case Hand::Second: {
         const QColor orange = argb(0xFFFF7A1A);
         painter.setBrush(orange);
-        painter.drawPath(straightHand(47.5, 11.0, 0.9));
+        painter.drawPath(straightHand(47.5, 11.0, 1.2));
         painter.drawEllipse(QPointF(0, 9.5), 1.7, 1.7);
         painter.drawEllipse(QPointF(0, 0), 2.0, 2.0);
         painter.setBrush(argb(0xFF2B323B));

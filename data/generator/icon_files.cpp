@@ -56,7 +56,7 @@ void writeIcons(const QString& folder) {
     QList<QImage> sizes;
     for (int size : kIconSizes) {
         const QImage icon = programIcon(size);
-        savePng(icon, dir.filePath(QStringLiteral("tikloom_%1.png").arg(size)));
+        savePng(icon, dir.filePath(QStringLiteral("tikloom-%1.png").arg(size)));
         sizes.append(icon);
     }
     QFile ico(dir.filePath(QStringLiteral("tikloom.ico")));
@@ -65,8 +65,8 @@ void writeIcons(const QString& folder) {
         QTextStream(stderr) << "cannot write " << ico.fileName() << "\n";
         std::exit(1);
     }
-    savePng(openHandCursor(), dir.filePath(QStringLiteral("hand_open.png")));
-    savePng(closedHandCursor(), dir.filePath(QStringLiteral("hand_closed.png")));
+    savePng(openHandCursor(), dir.filePath(QStringLiteral("hand-open.png")));
+    savePng(closedHandCursor(), dir.filePath(QStringLiteral("hand-closed.png")));
 }
 
 } // namespace tikloom

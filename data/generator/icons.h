@@ -16,7 +16,8 @@ QImage closedHandCursor();
 // An .ico file holding the images as PNG entries (one per size, at most 256).
 QByteArray icoFile(const QList<QImage>& images);
 
-// Writes tikloom_<size>.png, tikloom.ico, hand_open.png and hand_closed.png.
+// Writes tikloom-<size>.png, tikloom.ico, hand-open.png and hand-closed.png, the
+// names under which the programs embed them (":/icons/...").
 void writeIcons(const QString& folder);
 
 } // namespace tikloom

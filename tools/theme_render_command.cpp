@@ -1,0 +1,222 @@
+#include "tools/theme_render_command.h"
+
+#include "clock/core/app_state.h"
+#include "clock/core/face_renderer.h"
+#include "clock/core/memory_presenter.h"
+#include "clock/core/settings.h"
+#include "clock/core/theme_loader.h"
+#include "common/program_folder.h"
+
+#include <QDate>
+#include <QFileInfo>
+#include <QImage>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QTime>
+#include <cstdio>
+
+namespace tikloom {
+
+namespace {
+
+const char kUsage[] =
+    "usage: tikloom-theme render [--program-folder DIR] [THEME_FILE] --time HH:MM:SS\n"
+    "                            [--date YYYY-MM-DD] [--face-only] -o OUT.png\n";
+constexpr int kWriteError = 1;
+constexpr int kUsageError = 2;
+// The clock window's opacity does not belong to the picture.
+constexpr int kOpaque = 255;
+
+struct RenderOptions {
+    QString programFolder;
+    QString themeFile; // empty: the current theme of programFolder's tikloom.ini
+    QString time;
+    QString date; // empty: today
+    QString output;
+    bool faceOnly = false;
+};
+
+int UsageError(const QString& message) {
+    std::fprintf(stderr, "tikloom-theme render: %s\n%s", qPrintable(message), kUsage);
+    return kUsageError;
+}
+
+// Takes the value of an option, given as "--name VALUE" or "--name=VALUE".
+// Returns false with an error message when it is missing or given twice.
+bool TakeValue(const QStringList& args, qsizetype& i, const QString& name, QString& value,
+               QString& error) {
+    const QString& arg = args.at(i);
+    QString taken;
+    if (arg == name) {
+        if (i + 1 >= args.size()) {
+            error = QStringLiteral("%1 needs a value").arg(name);
+            return false;
+        }
+        taken = args.at(++i);
+    } else {
+        taken = arg.mid(name.size() + 1);
+    }
+    if (!value.isNull()) {
+        error = QStringLiteral("%1 given twice").arg(name);
+        return false;
+    }
+    value = taken;
+    return true;
+}
+
+bool IsOption(const QString& arg, const QString& name) {
+    return arg == name || arg.startsWith(name + QLatin1Char('='));
+}
+
+bool ParseRenderArguments(const QStringList& args, RenderOptions& options, QString& error) {
+    const QString folderOption = QStringLiteral("--program-folder");
+    const QString timeOption = QStringLiteral("--time");
+    const QString dateOption = QStringLiteral("--date");
+    const QString outputOption = QStringLiteral("--output");
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args.at(i);
+        bool ok = true;
+        if (IsOption(arg, folderOption)) {
+            ok = TakeValue(args, i, folderOption, options.programFolder, error);
+        } else if (IsOption(arg, timeOption)) {
+            ok = TakeValue(args, i, timeOption, options.time, error);
+        } else if (IsOption(arg, dateOption)) {
+            ok = TakeValue(args, i, dateOption, options.date, error);
+        } else if (arg == QLatin1String("-o")) {
+            ok = TakeValue(args, i, arg, options.output, error);
+        } else if (IsOption(arg, outputOption)) {
+            ok = TakeValue(args, i, outputOption, options.output, error);
+        } else if (arg == QLatin1String("--face-only")) {
+            options.faceOnly = true;
+        } else if (arg.startsWith(QLatin1Char('-')) && arg != QLatin1String("-")) {
+            error = QStringLiteral("unknown option %1").arg(arg);
+            return false;
+        } else if (!options.themeFile.isNull()) {
+            error = QStringLiteral("more than one theme file: %1").arg(arg);
+            return false;
+        } else {
+            options.themeFile = arg;
+        }
+        if (!ok) {
+            return false;
+        }
+    }
+    if (options.time.isNull()) {
+        error = QStringLiteral("--time HH:MM:SS is required");
+        return false;
+    }
+    if (options.output.isEmpty()) {
+        error = QStringLiteral("-o OUT.png is required");
+        return false;
+    }
+    return true;
+}
+
+// "H:MM:SS" or "HH:MM:SS", 24-hour.
+bool ParseTime(const QString& text, QTime& time) {
+    static const QRegularExpression pattern(QStringLiteral("^(\\d{1,2}):(\\d{2}):(\\d{2})$"));
+    const QRegularExpressionMatch match = pattern.match(text);
+    if (!match.hasMatch()) {
+        return false;
+    }
+    time = QTime(match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt());
+    return time.isValid();
+}
+
+bool ParseDate(const QString& text, QDate& date) {
+    static const QRegularExpression pattern(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
+    if (!pattern.match(text).hasMatch()) {
+        return false;
+    }
+    date = QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
+    return date.isValid() && date.year() >= 1;
+}
+
+ClockTime ToClockTime(const QDate& date, const QTime& time) {
+    ClockTime result;
+    result.Year = static_cast<uint16_t>(date.year());
+    result.Month = static_cast<uint16_t>(date.month());
+    result.DayOfWeek = static_cast<uint16_t>(date.dayOfWeek() % 7); // Sunday 0
+    result.Day = static_cast<uint16_t>(date.day());
+    result.Hour = static_cast<uint16_t>(time.hour());
+    result.Minute = static_cast<uint16_t>(time.minute());
+    result.Second = static_cast<uint16_t>(time.second());
+    return result;
+}
+
+// Writes the picture with its alpha un-premultiplied, as PNG files keep it.
+// Either the whole file lands or nothing does.
+bool WritePng(const QImage& picture, const QString& path, QString& error) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = file.errorString();
+        return false;
+    }
+    if (!picture.convertToFormat(QImage::Format_ARGB32).save(&file, "PNG")) {
+        error = QStringLiteral("could not encode the picture");
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int RunRenderCommand(const QStringList& args) {
+    RenderOptions options;
+    QString error;
+    if (!ParseRenderArguments(args, options, error)) {
+        return UsageError(error);
+    }
+    QTime time;
+    if (!ParseTime(options.time, time)) {
+        return UsageError(QStringLiteral("bad time \"%1\", expected HH:MM:SS").arg(options.time));
+    }
+    QDate date = QDate::currentDate();
+    if (!options.date.isNull() && !ParseDate(options.date, date)) {
+        return UsageError(QStringLiteral("bad date \"%1\", expected YYYY-MM-DD").arg(options.date));
+    }
+    if (options.programFolder.isEmpty()) {
+        options.programFolder = ProgramFolder();
+    } else if (!QFileInfo(options.programFolder).isDir()) {
+        return UsageError(QStringLiteral("no such folder: %1").arg(options.programFolder));
+    }
+    if (!options.programFolder.endsWith(QLatin1Char('/'))) {
+        options.programFolder += QLatin1Char('/');
+    }
+
+    AppState state;
+    state.ProgramFolder = options.programFolder;
+    ReadSettings(state.ProgramFolder, false, state);
+    const ClockTime shown = ToClockTime(date, time);
+    state.LocalTime = [shown] { return shown; };
+    MemoryPresenter presenter;
+    state.Output = &presenter;
+    state.CurrentAlpha = kOpaque;
+
+    // The clock's theme load, from the given file when there is one.
+    if (options.themeFile.isEmpty()) {
+        LoadThemeModel(state.ProgramFolder, state.Theme);
+    } else {
+        if (!QFileInfo(options.themeFile).isFile()) {
+            std::fprintf(stderr, "tikloom-theme render: %s not found, drawing the defaults\n",
+                         qPrintable(options.themeFile));
+        }
+        LoadThemeModelFromFile(state.ProgramFolder, options.themeFile, state.Theme);
+    }
+    BuildFace(state);
+
+    const QImage& picture = options.faceOnly ? state.FaceBuffer.image() : presenter.LastFrame();
+    if (!WritePng(picture, options.output, error)) {
+        std::fprintf(stderr, "tikloom-theme render: cannot write %s: %s\n",
+                     qPrintable(options.output), qPrintable(error));
+        return kWriteError;
+    }
+    return 0;
+}
+
+} // namespace tikloom

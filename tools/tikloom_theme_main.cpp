@@ -1,13 +1,9 @@
 // tikloom-theme: command-line tool for theme authors.
 //   tikloom-theme show   [--program-folder DIR] [THEME_FILE]
-//   tikloom-theme render ...
+//   tikloom-theme render ... (see theme_render_command.h)
 
-#include "tools/theme_show_command.h"
-
-#if __has_include("tools/theme_render_command.h")
 #include "tools/theme_render_command.h"
-#define TIKLOOM_HAS_RENDER_COMMAND 1
-#endif
+#include "tools/theme_show_command.h"
 
 #include <QGuiApplication>
 #include <QStringList>
@@ -18,16 +14,6 @@ namespace {
 const char kUsage[] = "usage: tikloom-theme show [--program-folder DIR] [THEME_FILE]\n"
                       "       tikloom-theme render ...\n";
 constexpr int kUsageError = 2;
-
-int RunRender(const QStringList& args) {
-#ifdef TIKLOOM_HAS_RENDER_COMMAND
-    return tikloom::RunRenderCommand(args);
-#else
-    Q_UNUSED(args);
-    std::fputs("render: not available\n", stderr);
-    return kUsageError;
-#endif
-}
 
 } // namespace
 
@@ -50,7 +36,7 @@ int main(int argc, char** argv) {
         return tikloom::RunShowCommand(args);
     }
     if (command == QLatin1String("render")) {
-        return RunRender(args);
+        return tikloom::RunRenderCommand(args);
     }
     if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
         std::fputs(kUsage, stdout);

@@ -3,6 +3,7 @@
 // the settings, then the window, hot key, drawing, tick and theme.
 
 #include "clock/platform/clock_app.h"
+#include "clock/platform/pointer_query.h"
 #include "clock/platform/single_instance.h"
 #include "common/program_folder.h"
 

@@ -11,6 +11,7 @@ PointerState QueryPointer() {
     state.Known = GetCursorPos(&point) != 0;
     state.Position = QCursor::pos();
     state.CtrlDown = (GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0;
+    state.ShiftDown = (GetAsyncKeyState(VK_SHIFT) & 0x8000) != 0;
     return state;
 }
 

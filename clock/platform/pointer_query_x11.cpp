@@ -26,7 +26,9 @@ PointerState QueryThroughQt() {
     PointerState state;
     state.Known = true;
     state.Position = QCursor::pos();
-    state.CtrlDown = QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ControlModifier);
+    const Qt::KeyboardModifiers modifiers = QGuiApplication::queryKeyboardModifiers();
+    state.CtrlDown = modifiers.testFlag(Qt::ControlModifier);
+    state.ShiftDown = modifiers.testFlag(Qt::ShiftModifier);
     return state;
 }
 
@@ -47,6 +49,7 @@ PointerState QueryPointer() {
     // Qt works in device-independent pixels; the clock runs at a scale of 1.
     state.Position = QPoint(reply->root_x, reply->root_y);
     state.CtrlDown = (reply->mask & XCB_MOD_MASK_CONTROL) != 0;
+    state.ShiftDown = (reply->mask & XCB_MOD_MASK_SHIFT) != 0;
     std::free(reply);
     return state;
 }

@@ -56,7 +56,7 @@ void paintBezel(QPainter& painter, const RoundDial& dial, const QColor& top, con
     // The inner edge catches the light from below, the outer edge outlines the
     // clock against the desktop.
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(withAlpha(Qt::black, 0.55), 0.6));
+    painter.setPen(QPen(withAlpha(Qt::black, 0.68), 0.6));
     painter.drawEllipse(dial.centre, dial.bezelOuter - 0.3, dial.bezelOuter - 0.3);
     QLinearGradient edge(dial.centre - QPointF(0, dial.bezelInner),
                          dial.centre + QPointF(0, dial.bezelInner));

@@ -43,8 +43,10 @@ TTikloomCustomizer::TTikloomCustomizer(const QString& programFolder, QWidget* pa
         ProgramFolderPath += QLatin1Char('/');
     ui->setupUi(this);
 
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    // Customised flags, so that the window manager is told there is no maximise button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     setFixedSize(kClientWidth, kClientHeight);
     QFont formFont;
     formFont.setFamilies(kFormFontFamilies);

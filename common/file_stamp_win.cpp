@@ -1,5 +1,6 @@
 #include "common/file_stamp.h"
 
+#include <QDateTime>
 #include <QFileInfo>
 
 namespace tikloom {

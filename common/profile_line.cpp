@@ -131,9 +131,12 @@ bool ProfileNameMatches(const char* name, qsizetype length, const QString& wante
 }
 
 ProfileLineCursor::ProfileLineCursor(const QByteArray& bytes)
-    : data_(bytes.constData()), size_(bytes.size()), next_(0) {
+    : ProfileLineCursor(bytes, 0, bytes.size()) {}
+
+ProfileLineCursor::ProfileLineCursor(const QByteArray& bytes, qsizetype from, qsizetype to)
+    : data_(bytes.constData()), size_(qMin(to, bytes.size())), next_(from) {
     // A byte-order mark (as some editors write) is not part of the first line.
-    if (bytes.startsWith("\xEF\xBB\xBF")) {
+    if (from == 0 && bytes.startsWith("\xEF\xBB\xBF")) {
         next_ = 3;
     }
 }

@@ -48,7 +48,11 @@ bool ProfileNameMatches(const char* name, qsizetype length, const QString& wante
 // without ending).
 class ProfileLineCursor {
 public:
+    // All lines of bytes (after a UTF-8 byte-order mark).
     explicit ProfileLineCursor(const QByteArray& bytes);
+    // The lines of bytes from offset from (a line start) up to offset to
+    // (a byte-order mark skipped when from is 0).
+    ProfileLineCursor(const QByteArray& bytes, qsizetype from, qsizetype to);
     bool Next();
     qsizetype start() const { return start_; }
     qsizetype length() const { return length_; }

@@ -23,7 +23,7 @@ std::optional<QByteArray> FindValue(const QString& file, const QString& section,
     if (snapshot.bytes.isEmpty()) {
         return std::nullopt;
     }
-    return FindProfileValue(snapshot.bytes, section, key, snapshot.encoding);
+    return FindProfileValue(snapshot.bytes, snapshot.sections, section, key, snapshot.encoding);
 }
 
 // A value ends at a NUL byte, as it would for any caller taking C strings.

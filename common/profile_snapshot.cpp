@@ -14,9 +14,10 @@ namespace tikloom {
 
 namespace {
 
-// Files larger than this are read anew on each call rather than held.
-constexpr qint64 kLargestCachedFile = 16 * 1024 * 1024;
+// At most this many files, and this many bytes in all, are held; a larger
+// file is read anew on each call.
 constexpr std::size_t kCachedFiles = 8;
+constexpr qint64 kCachedBytes = 64 * 1024 * 1024;
 
 struct CachedProfile {
     QString path;
@@ -42,6 +43,7 @@ ProfileSnapshot ReadSnapshot(const QString& path) {
         snapshot.bytes = file.readAll();
     }
     snapshot.encoding = EncodingOfProfileBytes(snapshot.bytes);
+    snapshot.sections = IndexProfileSections(snapshot.bytes);
     return snapshot;
 }
 
@@ -84,12 +86,21 @@ ProfileSnapshot LoadProfileSnapshot(const QString& path) {
         }
     }
     ProfileSnapshot snapshot = ReadSnapshot(path);
-    if (stamp->size <= kLargestCachedFile && !MayStillChangeUnseen(*stamp)) {
+    if (snapshot.bytes.size() <= kCachedBytes && !MayStillChangeUnseen(*stamp)) {
         QMutexLocker locker(&CacheMutex());
         auto& cache = Cache();
         cache.push_front({path, *stamp, snapshot});
-        while (cache.size() > kCachedFiles) {
-            cache.pop_back();
+        qint64 held = 0;
+        std::size_t count = 0;
+        for (auto it = cache.begin(); it != cache.end();) {
+            const qint64 size = it->snapshot.bytes.size();
+            if (count < kCachedFiles && held + size <= kCachedBytes) {
+                held += size;
+                ++count;
+                ++it;
+            } else {
+                it = cache.erase(it);
+            }
         }
     }
     return snapshot;

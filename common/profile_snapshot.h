@@ -4,6 +4,7 @@
 // then costs a stat instead of reading and checking the whole file again.
 
 #include "common/profile_line.h"
+#include "common/profile_lookup.h"
 
 #include <QByteArray>
 #include <QString>
@@ -15,6 +16,7 @@ struct ProfileSnapshot {
     // Decoding of names and values: UTF-8 when the whole file is valid UTF-8,
     // else Windows-1252.
     ProfileEncoding encoding = ProfileEncoding::Utf8;
+    std::optional<QList<ProfileSectionSpan>> sections;
 };
 
 // The current contents of path. A cached copy is used while the file's size,

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace tikloom {
 
@@ -70,6 +72,9 @@ int Utf8SequenceLength(const unsigned char* bytes, qsizetype i, qsizetype size) 
     return length;
 }
 
+constexpr qsizetype kWordSize = sizeof(std::uint64_t);
+constexpr std::uint64_t kHighBits = 0x8080808080808080ull;
+
 } // namespace
 
 bool IsValidUtf8(const QByteArray& bytes) {
@@ -77,6 +82,13 @@ bool IsValidUtf8(const QByteArray& bytes) {
     const qsizetype size = bytes.size();
     qsizetype i = 0;
     while (i < size) {
+        // Profile files are mostly ASCII: skip eight such bytes at a time.
+        std::uint64_t word = 0;
+        if (i + kWordSize <= size &&
+            (std::memcpy(&word, data + i, kWordSize), (word & kHighBits) == 0)) {
+            i += kWordSize;
+            continue;
+        }
         if (data[i] < 0x80) {
             ++i;
             continue;

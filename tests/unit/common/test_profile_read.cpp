@@ -246,6 +246,40 @@ private slots:
               static_cast<long long>(timer.elapsed()));
     }
 
+    void manySectionsAreStillFound() {
+        QByteArray bytes;
+        for (int i = 0; i < 70000; ++i) {
+            bytes += "[S" + QByteArray::number(i) + "]\nK=" + QByteArray::number(i) + "\n";
+        }
+        const QString f = Write("sections.ini", bytes);
+        QCOMPARE(ReadProfileIntClock(f, "s69999", "k", 0), 69999u);
+        QCOMPARE(ReadProfileIntClock(f, "S5", "K", 0), 5u);
+        QCOMPARE(ReadProfileIntClock(f, "S70000", "K", 1), 1u);
+    }
+
+    void cachedCopyGivesWayToReplacementsWithOldTimes() {
+        const QDateTime past = QDateTime::currentDateTime().addSecs(-3600);
+        auto writeOld = [&](const QString& name, const QByteArray& bytes) {
+            const QString path = Write(name, bytes);
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(past, QFileDevice::FileModificationTime));
+        };
+        writeOld("old.ini", "[S]\nKey=1\n");
+        const QString f = dir_.filePath("old.ini");
+        QCOMPARE(ReadProfileIntClock(f, "S", "Key", 0), 1u);
+        QCOMPARE(ReadProfileIntClock(f, "S", "Key", 0), 1u); // now from the cache
+        // Replaced by rename, same size and modification time: another inode.
+        writeOld("new.ini", "[S]\nKey=2\n");
+        QVERIFY(QFile::remove(f));
+        QVERIFY(QFile::rename(dir_.filePath("new.ini"), f));
+        QCOMPARE(ReadProfileIntClock(f, "S", "Key", 0), 2u);
+        QCOMPARE(ReadProfileIntClock(f, "S", "Key", 0), 2u);
+        // Rewritten in place and its time set back: the change time differs.
+        writeOld("old.ini", "[S]\nKey=3\n");
+        QCOMPARE(ReadProfileIntClock(f, "S", "Key", 0), 3u);
+    }
+
     void rereadSeesChangesMadeBehindTheCache() {
         const QString f = Write("change.ini", "[S]\nKey=1\n");
         QCOMPARE(ReadProfileIntClock(f, "S", "Key", 0), 1u);

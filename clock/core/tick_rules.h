@@ -37,4 +37,10 @@ struct FadeOutStep {
 // window is hidden.
 FadeOutStep FadeOut(AppState& state);
 
+// Milliseconds until the next tick. Every 50 ms while anything can change
+// between seconds; once a minimised clock has faded out and shows real time,
+// only the tray icon remains and it changes with the second, so the clock
+// sleeps until just past the next whole second.
+int NextTickDelay(const AppState& state);
+
 } // namespace tikloom

@@ -117,9 +117,9 @@ void ClockApp::Start() {
     state_.Output = window_.get();
     state_.CurrentAlpha = 0;
     tick_.setTimerType(Qt::PreciseTimer);
-    tick_.setInterval(kTickMs);
+    tick_.setSingleShot(true);
     connect(&tick_, &QTimer::timeout, this, &ClockApp::Tick);
-    tick_.start();
+    tick_.start(kTickMs);
     LoadTheme(state_);
 
     displayChange_.setSingleShot(true);
@@ -169,6 +169,8 @@ void ClockApp::Tick() {
         MinimizedTick();
     else
         ShownTick();
+    if (!exiting_)
+        tick_.start(NextTickDelay(state_));
 }
 
 void ClockApp::MinimizedTick() {
@@ -224,6 +226,7 @@ void ClockApp::Restore() {
         window_->show();
         state_.WindowVisible = true;
         state_.Minimized = false;
+        tick_.start(kTickMs); // back from a sleep of up to a second
     }
     TrimMemory();
 }

@@ -1,6 +1,8 @@
 #include "clock/core/pixel_buffer.h"
 
+#include <cstdlib>
 #include <cstring>
+#include <new>
 
 namespace tikloom {
 
@@ -19,9 +21,29 @@ uint32_t Channel(uint32_t pixel, uint32_t shift) {
     return (pixel >> shift) & kByteMask;
 }
 
+// The pixels start on a page boundary. Two buffers made one after the other
+// would otherwise lie a few bytes more than 64 KiB apart, and copying one
+// into the other then runs about ten times slower than it should, because
+// each store falls on the same place within a page as a load that follows.
+constexpr size_t kPageSize = 4096;
+constexpr size_t kPixelBytes = sizeof(uint32_t) * kClockPixels;
+
+void FreePixels(void* pixels) {
+    std::free(pixels);
+}
+
+QImage PageAlignedImage() {
+    auto* pixels = static_cast<uchar*>(std::aligned_alloc(kPageSize, kPixelBytes));
+    if (pixels == nullptr) {
+        throw std::bad_alloc();
+    }
+    return QImage(pixels, kClockSize, kClockSize, kClockSize * sizeof(uint32_t),
+                  QImage::Format_ARGB32_Premultiplied, FreePixels, pixels);
+}
+
 } // namespace
 
-PixelBuffer::PixelBuffer() : image_(kClockSize, kClockSize, QImage::Format_ARGB32_Premultiplied) {
+PixelBuffer::PixelBuffer() : image_(PageAlignedImage()) {
     image_.setDotsPerMeterX(kDotsPerMetre);
     image_.setDotsPerMeterY(kDotsPerMetre);
     image_.fill(0);

@@ -9,6 +9,8 @@
 #include "customizer/helpers/theme_key_table.h"
 #include "ui_TTikloomCustomizer.h"
 
+#include <algorithm>
+
 namespace tikloom {
 
 namespace {
@@ -23,6 +25,16 @@ template <typename Control> Control* Find(const QWidget* form, const char* name)
     return control;
 }
 
+// Limits of what the user may type; a longer text from a file is shown whole,
+// so that saving does not cut it.
+constexpr int kThemeNameLimit = 40;
+constexpr int kCaptionTextLimit = 128;
+
+void ShowWhole(QLineEdit* box, int typingLimit, const QString& text) {
+    box->setMaxLength(std::max(typingLimit, static_cast<int>(text.size())));
+    box->setText(text);
+}
+
 QString FlagText(bool on) {
     return on ? QStringLiteral("1") : QStringLiteral("0");
 }
@@ -34,7 +46,7 @@ void TTikloomCustomizer::LoadEditorTheme() {
     if (row < 0)
         return;
     CurrentThemeName = row == 0 ? QString() : ui->lbThemeList->item(row)->text();
-    ui->txtThemeName->setText(CurrentThemeName);
+    ShowWhole(ui->txtThemeName, kThemeNameLimit, CurrentThemeName);
 
     const QString file = ThemeFilePath(CurrentThemeName);
     for (const ThemeKeyRow& key : ThemeKeyTable()) {
@@ -81,7 +93,8 @@ void TTikloomCustomizer::LoadEditorTheme() {
             break;
         }
         case ThemeKeyKind::Text:
-            Find<QComboBox>(this, key.control)->setEditText(readText());
+            ShowWhole(Find<QComboBox>(this, key.control)->lineEdit(), kCaptionTextLimit,
+                      readText());
             break;
         case ThemeKeyKind::TransparencyLimit:
             Find<QSpinBox>(this, key.control)->setValue(PositionFromTransparencyLimit(readInt()));

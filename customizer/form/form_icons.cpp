@@ -1,5 +1,11 @@
 #include "customizer/form/form_icons.h"
 
+// Registers customizer_icons.qrc (the macro must be used outside any namespace).
+static void InitialiseIconResources() {
+    Q_INIT_RESOURCE(customizer_icons);
+}
+
+#include <QFile>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -73,9 +79,16 @@ QIcon PadlockIcon() {
 }
 
 QIcon ApplicationIcon() {
+    // The resources live in a static library: make sure they are registered.
+    InitialiseIconResources();
     QIcon icon;
-    for (const int size : {16, 32, 48})
-        icon.addPixmap(DrawClockFace(size));
+    for (const int size : {16, 32, 48, 256}) {
+        const QString picture = QStringLiteral(":/customizer/tikloom-%1.png").arg(size);
+        if (QFile::exists(picture))
+            icon.addFile(picture, QSize(size, size));
+        else // drawn when the shipped pictures are missing
+            icon.addPixmap(DrawClockFace(size));
+    }
     return icon;
 }
 

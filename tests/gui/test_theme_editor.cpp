@@ -119,6 +119,20 @@ private slots:
         QCOMPARE(Value(file, "Caption", "Format"), QStringLiteral("%x\\n%X"));
     }
 
+    void longTextsFromAFileAreKeptWhole() {
+        CustomizerFixture f;
+        const QString longName(45, QLatin1Char('n'));
+        const QByteArray longFormat = QByteArray(200, 'f');
+        f.WriteTheme(longName, "[Caption]\nFormat=" + longFormat + "\n");
+        f.WriteSettings("[Theme]\nFileName=" + longName.toUtf8() + ".tkm\n");
+        QCOMPARE(f.Find<QLineEdit>("txtThemeName")->text(), longName);
+        QCOMPARE(f.Find<QComboBox>("cbCaptionFormat")->currentText().size(), 200);
+        f.Find<QPushButton>("cmdSaveTheme")->click();
+        QCOMPARE(Value(f.ThemePath(longName), "Caption", "Format"),
+                 QString::fromLatin1(longFormat));
+        QCOMPARE(f.Find<QListWidget>("lbThemeList")->count(), 2);
+    }
+
     void nameBoxFiltersForbiddenCharacters() {
         CustomizerFixture f;
         auto* name = f.Find<QLineEdit>("txtThemeName");

@@ -18,7 +18,8 @@
 //   removes the others.
 // - Bytes decode as UTF-8 when the whole file is valid UTF-8, else as
 //   Windows-1252 (or by the code page a reader names). A UTF-8 byte-order
-//   mark is skipped. A NUL byte ends a value. Writes use the file's encoding;
+//   mark is skipped; a file with a UTF-16 byte-order mark is read as UTF-16
+//   and written back as UTF-16. A NUL byte ends a value. Writes use the file's encoding;
 //   a Windows-1252 file that must take a character it cannot hold is
 //   converted to UTF-8 as a whole (its text unchanged).
 // - Every line a write does not change is kept byte for byte, line endings

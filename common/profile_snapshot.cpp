@@ -1,6 +1,7 @@
 #include "common/profile_snapshot.h"
 
 #include "common/file_stamp.h"
+#include "common/profile_utf16.h"
 #include "common/text_decoding.h"
 
 #include <QDateTime>
@@ -41,6 +42,9 @@ ProfileSnapshot ReadSnapshot(const QString& path) {
     QFile file(path);
     if (file.open(QIODevice::ReadOnly)) {
         snapshot.bytes = file.readAll();
+    }
+    if (const std::optional<Utf16Order> order = Utf16OrderOf(snapshot.bytes)) {
+        snapshot.bytes = Utf16ToUtf8(snapshot.bytes, *order);
     }
     snapshot.encoding = EncodingOfProfileBytes(snapshot.bytes);
     snapshot.sections = IndexProfileSections(snapshot.bytes);

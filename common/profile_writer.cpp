@@ -7,6 +7,7 @@
 
 #include "common/profile_editor.h"
 #include "common/profile_snapshot.h"
+#include "common/profile_utf16.h"
 #include "common/profile_write_lock.h"
 #include "common/text_decoding.h"
 
@@ -135,14 +136,17 @@ bool ModifyProfileFile(const QString& file, const ProfileEdit& edit) {
             return false;
         }
     }
-    const std::optional<QByteArray> edited = ApplyEdit(bytes, edit);
+    // A UTF-16 file is edited as UTF-8 and saved in its own form again.
+    const std::optional<Utf16Order> utf16 = Utf16OrderOf(bytes);
+    const QByteArray text = utf16 ? Utf16ToUtf8(bytes, *utf16) : bytes;
+    const std::optional<QByteArray> edited = ApplyEdit(text, edit);
     if (!edited) {
         return false;
     }
-    if (info.exists() && *edited == bytes) {
+    if (info.exists() && *edited == text) {
         return true;
     }
-    const bool saved = SaveBytes(file, *edited);
+    const bool saved = SaveBytes(file, utf16 ? Utf8ToUtf16(*edited, *utf16) : *edited);
     if (saved && info.exists()) {
         // Keep the file's permissions across the replacement.
         QFile::setPermissions(file, info.permissions());

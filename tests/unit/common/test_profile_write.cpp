@@ -238,6 +238,25 @@ private slots:
         QCOMPARE(Read(f, "S", "Title"), QString::fromUtf8("テーマ"));
     }
 
+    void utf16FileStaysUtf16() {
+        const QString f = Path("unicode.ini");
+        const QString text = QString::fromUtf8("[Locale]\r\nLanguage=日本.lng\r\n");
+        QByteArray little("\xFF\xFE");
+        for (const QChar c : text) {
+            little += static_cast<char>(c.unicode() & 0xFF);
+            little += static_cast<char>(c.unicode() >> 8);
+        }
+        Store(f, little);
+        QCOMPARE(Read(f, "locale", "language"), QString::fromUtf8("日本.lng"));
+        QVERIFY(WriteProfileString(f, "Window", "Left", "5"));
+        const QByteArray written = Contents(f);
+        QVERIFY(written.startsWith(little));
+        QCOMPARE(QString::fromUtf16(reinterpret_cast<const char16_t*>(written.constData() + 2),
+                                    (written.size() - 2) / 2),
+                 text + "\r\n[Window]\r\nLeft=5\r\n");
+        QCOMPARE(ReadProfileIntClock(f, "Window", "Left", 10), 5u);
+    }
+
     void writingIntoGarbageKeepsTheGarbage() {
         const QString f = Path("garbage.ini");
         QByteArray garbage("\x00\xFF\x01[\x80\n=\n]]\r\r\x00junk", 18);

@@ -103,6 +103,11 @@ private slots:
         QVERIFY(raw.open(QIODevice::ReadOnly));
         QVERIFY2(IsValidUtf8(raw.readAll()), "language files ship as UTF-8");
         QVERIFY(ProfileKeyExists(file, QStringLiteral("Language"), QStringLiteral("LangName")));
+        // A UTF-8 file must not name another code page: the clock would decode it by that one.
+        QCOMPARE(CodePageForCharset(ReadProfileIntCustomizer(file, QStringLiteral("Language"),
+                                                             QStringLiteral("Charset"), 1) &
+                                    0xFF),
+                 0);
         const QStringList clockKeys = {QStringLiteral("Minimize"), QStringLiteral("Customize"),
                                        QStringLiteral("About"), QStringLiteral("Exit"),
                                        QStringLiteral("Restore")};

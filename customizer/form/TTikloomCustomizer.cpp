@@ -53,6 +53,9 @@ TTikloomCustomizer::TTikloomCustomizer(const QString& programFolder, QWidget* pa
     formFont.setPixelSize(kFormFontPixels);
     setFont(formFont);
     ui->sbReadOnly->setIcon(PadlockIcon());
+    // Enter clicks the focused button, and Save from anywhere else.
+    for (QPushButton* button : findChildren<QPushButton*>())
+        button->setAutoDefault(true);
     ui->cmdSaveTheme->setDefault(true);
     ui->cbCaptionLanguage->lineEdit()->setMaxLength(128);
     ui->cbCaptionFormat->lineEdit()->setMaxLength(128);

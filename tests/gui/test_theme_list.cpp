@@ -140,10 +140,16 @@ private slots:
         QCOMPARE(f.Messages[0].caption, QStringLiteral("Confirmation"));
         QCOMPARE(f.Messages[0].text, QStringLiteral("Are you sure you want to delete 'old'?"));
         QVERIFY(QFile::exists(f.ThemePath(QStringLiteral("old"))));
+        // Enter on the focused Delete button clicks it, not the default button.
+        auto* del = f.Find<QPushButton>("cmdDeleteTheme");
+        del->setFocus();
+        QTest::keyClick(del, Qt::Key_Return);
+        QCOMPARE(f.Messages.size(), 2);
+        QCOMPARE(f.Messages[1].caption, QStringLiteral("Confirmation"));
 
         f.NextAnswer = QMessageBox::Yes;
-        f.Find<QPushButton>("cmdDeleteTheme")->click();
-        QCOMPARE(f.Messages.size(), 2);
+        del->click();
+        QCOMPARE(f.Messages.size(), 3);
         QVERIFY(!QFile::exists(f.ThemePath(QStringLiteral("old"))));
         QCOMPARE(Entries(list), QStringList({"Default Theme"}));
         QCOMPARE(list->currentRow(), 0);

@@ -5,11 +5,22 @@
 #include <QFileInfo>
 #include <QTest>
 
-CustomizerFixture::CustomizerFixture() {
+CustomizerFixture::CustomizerFixture()
+    : HadConfigHome(qEnvironmentVariableIsSet("XDG_CONFIG_HOME")),
+      SavedConfigHome(qgetenv("XDG_CONFIG_HOME")) {
     QDir(Dir.path()).mkpath(QStringLiteral("Themes"));
+    // The start-at-log-on entry goes to a configuration folder of the test's own.
+    QDir(Dir.path()).mkpath(QStringLiteral("config"));
+    qputenv("XDG_CONFIG_HOME", (Dir.path() + QStringLiteral("/config")).toLocal8Bit());
 }
 
-CustomizerFixture::~CustomizerFixture() = default;
+CustomizerFixture::~CustomizerFixture() {
+    FormInstance.reset();
+    if (!HadConfigHome)
+        qunsetenv("XDG_CONFIG_HOME");
+    else
+        qputenv("XDG_CONFIG_HOME", SavedConfigHome);
+}
 
 QString CustomizerFixture::Folder() const {
     return Dir.path() + QLatin1Char('/');

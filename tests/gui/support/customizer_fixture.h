@@ -7,9 +7,10 @@
 //   auto& form = f.Form();                     // built, shown, start-up sequence run
 //   auto* list = f.Find<QListWidget>("lbThemeList");
 //
-// Nothing leaves the test: message boxes are recorded (and answered with
-// NextAnswer), beeps are counted, the clock is never contacted (each request
-// is counted), and the image file dialog returns NextImageFile.
+// Nothing leaves the test: XDG_CONFIG_HOME points into the temporary folder
+// while the fixture lives (the start-at-log-on entry lands there), message boxes are recorded (and
+// answered with NextAnswer), beeps are counted, the clock is never contacted (each request is
+// counted), and the image file dialog returns NextImageFile.
 
 #include "customizer/form/TTikloomCustomizer.h"
 
@@ -55,5 +56,7 @@ public:
 
 private:
     QTemporaryDir Dir;
+    bool HadConfigHome;
+    QByteArray SavedConfigHome;
     std::unique_ptr<tikloom::TTikloomCustomizer> FormInstance;
 };

@@ -10,6 +10,7 @@
 #include <QTransform>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace tikloom {
 
@@ -47,8 +48,28 @@ QString ExistingFamilyOrSansSerif(const QString& faceName) {
     return SansSerifFamily();
 }
 
+constexpr uint32_t kOpaqueAlpha = 255;
+
 QColor Colour(uint32_t argb) {
     return QColor::fromRgba(argb);
+}
+
+// Every byte of every premultiplied pixel times alpha / 255, truncated.
+void ScaleByAlpha(QImage& layer, uint32_t alpha) {
+    for (int y = 0; y < layer.height(); ++y) {
+        auto* pixel = reinterpret_cast<uint32_t*>(layer.scanLine(y));
+        for (int x = 0; x < layer.width(); ++x) {
+            const uint32_t value = pixel[x];
+            if (value == 0) {
+                continue; // most of a layer: nothing drawn there
+            }
+            uint32_t scaled = 0;
+            for (int shift = 0; shift < 32; shift += 8) {
+                scaled |= (((value >> shift) & 0xFFu) * alpha / kOpaqueAlpha) << shift;
+            }
+            pixel[x] = scaled;
+        }
+    }
 }
 
 // The image reduced with area-averaging to the size it will be drawn at, so
@@ -174,20 +195,67 @@ void DrawingSurface::DrawImagePoints(const QImage& image, const QPointF& upperLe
 }
 
 void DrawingSurface::FillRect(const QRect& rect, uint32_t argb) {
-    painter_.fillRect(rect, Colour(argb));
+    DrawShape(QRectF(rect), argb,
+              [&rect](QPainter& painter, const QColor& colour) { painter.fillRect(rect, colour); });
 }
 
 void DrawingSurface::FillEllipse(const QRectF& bounds, uint32_t argb) {
-    painter_.setPen(Qt::NoPen);
-    painter_.setBrush(Colour(argb));
-    painter_.drawEllipse(bounds);
+    DrawShape(bounds.normalized(), argb, [&bounds](QPainter& painter, const QColor& colour) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(colour);
+        painter.drawEllipse(bounds);
+    });
 }
 
 void DrawingSurface::DrawLine(const QPointF& from, const QPointF& to, float width, uint32_t argb) {
     // Width 0 (and below) is the thinnest line the surface can draw.
-    QPen pen(Colour(argb), std::max(width, 0.0f), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
-    painter_.setPen(pen);
-    painter_.drawLine(QLineF(from, to));
+    const qreal penWidth = std::max(width, 0.0f);
+    // Square caps reach half the width past the ends, diagonally at most.
+    const qreal reach = penWidth * M_SQRT1_2 + 1.0;
+    DrawShape(QRectF(from, to).normalized().adjusted(-reach, -reach, reach, reach), argb,
+              [&](QPainter& painter, const QColor& colour) {
+                  painter.setPen(
+                      QPen(colour, penWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+                  painter.drawLine(QLineF(from, to));
+              });
+}
+
+// Qt hands the filling of a colour that is neither opaque nor transparent to
+// worker threads, which costs far more than the filling itself for shapes of
+// a clock's size. Such a shape is drawn opaque on a small layer, the layer is
+// scaled by the colour's alpha and laid over the buffer in one blit: the same
+// source-over result, on this thread.
+void DrawingSurface::DrawShape(const QRectF& reach, uint32_t argb, const ShapeDrawing& draw) {
+    const uint32_t alpha = argb >> 24;
+    if (alpha == 0) {
+        return; // source-over of a transparent colour changes nothing
+    }
+    if (alpha == kOpaqueAlpha) {
+        draw(painter_, Colour(argb));
+        return;
+    }
+    const QRect area = painter_.worldTransform()
+                           .mapRect(reach)
+                           .toAlignedRect()
+                           .adjusted(-1, -1, 1, 1)
+                           .intersected(QRect(0, 0, kClockSize, kClockSize));
+    if (area.isEmpty()) {
+        return;
+    }
+    QImage layer(area.size(), QImage::Format_ARGB32_Premultiplied);
+    layer.fill(0);
+    {
+        QPainter layerPainter(&layer);
+        layerPainter.setRenderHints(painter_.renderHints());
+        layerPainter.setWorldTransform(painter_.worldTransform() *
+                                       QTransform::fromTranslate(-area.x(), -area.y()));
+        draw(layerPainter, Colour(argb | (kOpaqueAlpha << 24)));
+    }
+    ScaleByAlpha(layer, alpha);
+    painter_.save();
+    painter_.resetTransform();
+    painter_.drawImage(area.topLeft(), layer);
+    painter_.restore();
 }
 
 void DrawingSurface::DrawCentredText(const QString& text, const std::optional<QFont>& font,

@@ -15,6 +15,7 @@
 #include <QRectF>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 namespace tikloom {
@@ -65,6 +66,10 @@ public:
                          const QPointF& centre, uint32_t argb);
 
 private:
+    using ShapeDrawing = std::function<void(QPainter&, const QColor&)>;
+    // Draws a shape lying within reach (drawing coordinates) in the colour.
+    void DrawShape(const QRectF& reach, uint32_t argb, const ShapeDrawing& draw);
+
     QPainter painter_;
     bool highQualityFiltering_ = false;
     bool unhintedText_ = false;

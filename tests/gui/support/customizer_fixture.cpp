@@ -6,20 +6,20 @@
 #include <QTest>
 
 CustomizerFixture::CustomizerFixture()
-    : HadConfigHome(qEnvironmentVariableIsSet("XDG_CONFIG_HOME")),
-      SavedConfigHome(qgetenv("XDG_CONFIG_HOME")) {
+    : OwnConfigHome(!qEnvironmentVariableIsSet("XDG_CONFIG_HOME")) {
     QDir(Dir.path()).mkpath(QStringLiteral("Themes"));
-    // The start-at-log-on entry goes to a configuration folder of the test's own.
-    QDir(Dir.path()).mkpath(QStringLiteral("config"));
-    qputenv("XDG_CONFIG_HOME", (Dir.path() + QStringLiteral("/config")).toLocal8Bit());
+    // Unless the test chose one, the start-at-log-on entry goes to a
+    // configuration folder of the fixture's own.
+    if (OwnConfigHome) {
+        QDir(Dir.path()).mkpath(QStringLiteral("config"));
+        qputenv("XDG_CONFIG_HOME", (Dir.path() + QStringLiteral("/config")).toLocal8Bit());
+    }
 }
 
 CustomizerFixture::~CustomizerFixture() {
     FormInstance.reset();
-    if (!HadConfigHome)
+    if (OwnConfigHome)
         qunsetenv("XDG_CONFIG_HOME");
-    else
-        qputenv("XDG_CONFIG_HOME", SavedConfigHome);
 }
 
 QString CustomizerFixture::Folder() const {

@@ -7,10 +7,11 @@
 //   auto& form = f.Form();                     // built, shown, start-up sequence run
 //   auto* list = f.Find<QListWidget>("lbThemeList");
 //
-// Nothing leaves the test: XDG_CONFIG_HOME points into the temporary folder
-// while the fixture lives (the start-at-log-on entry lands there), message boxes are recorded (and
-// answered with NextAnswer), beeps are counted, the clock is never contacted (each request is
-// counted), and the image file dialog returns NextImageFile.
+// Nothing leaves the test. Unless the test has set XDG_CONFIG_HOME itself, it
+// points into the temporary folder while the fixture lives (the start-at-log-on
+// entry lands there). Message boxes are recorded (and answered with
+// NextAnswer), beeps are counted, the clock is never contacted (each request
+// is counted), and the image file dialog returns NextImageFile.
 
 #include "customizer/form/TTikloomCustomizer.h"
 
@@ -56,7 +57,6 @@ public:
 
 private:
     QTemporaryDir Dir;
-    bool HadConfigHome;
-    QByteArray SavedConfigHome;
+    bool OwnConfigHome; // XDG_CONFIG_HOME was unset and points into Dir meanwhile
     std::unique_ptr<tikloom::TTikloomCustomizer> FormInstance;
 };

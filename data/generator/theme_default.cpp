@@ -59,7 +59,7 @@ void paintHand(QPainter& painter, Hand hand) {
         break;
     case Hand::Second:
         painter.setBrush(argb(0xFFD40000));
-        painter.drawPath(straightHand(47.0, 9.6, 1.0));
+        painter.drawPath(straightHand(47.0, 9.6, 1.3));
         painter.drawRoundedRect(QRectF(-1.25, 6.4, 2.5, 3.2), 0.6, 0.6);
         painter.drawEllipse(QPointF(0, 0), 1.8, 1.8);
         painter.setBrush(argb(0xFFF0F0F0));

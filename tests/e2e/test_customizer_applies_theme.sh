@@ -153,5 +153,13 @@ wait_for 100 has_window Tikloom || fail "choosing a theme did not start the cloc
 [ -n "$(started_clock_pids)" ] || fail "no clock process from $PROG"
 sleep 1
 shoot_clock "$ARTIFACTS/customizer_clock_started.png"
-echo "PASS: the running clock follows the choice, and a choice starts a missing clock"
+
+# 4. A second customizer gives way to the first with exit code 1.
+timeout 20 "$PROG/tikstyle" >"$WORK/tikstyle2.log" 2>&1
+second=$?
+[ "$second" -eq 1 ] || fail "a second customizer ended with $second, not 1"
+[ "$(xdotool search --onlyvisible --class '^TTikloomCustomizer$' | wc -l)" -eq 1 ] ||
+    fail "more than one customizer window"
+echo "PASS: the running clock follows the choice, a choice starts a missing clock," \
+    "and a second customizer gives way"
 exit 0

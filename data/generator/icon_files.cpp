@@ -51,6 +51,55 @@ QByteArray icoFile(const QList<QImage>& images) {
     return file;
 }
 
+QByteArray curFile(const QImage& image, int hotX, int hotY) {
+    const QImage pixels = image.convertToFormat(QImage::Format_ARGB32);
+    const int width = pixels.width();
+    const int height = pixels.height();
+    const int maskStride = ((width + 31) / 32) * 4; // rows of 1-bit mask, 32-bit aligned
+    const auto dataSize = static_cast<quint32>(40 + width * height * 4 + maskStride * height);
+
+    QByteArray file;
+    QDataStream out(&file, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << quint16(0) << quint16(2) << quint16(1); // reserved, type 2 = cursor, one image
+    out << quint8(width & 0xFF) << quint8(height & 0xFF) << quint8(0) << quint8(0) << quint16(hotX)
+        << quint16(hotY) << dataSize << quint32(6 + 16);
+    // A classic device-independent bitmap: header (height counts the colour
+    // rows and the mask rows), colour rows bottom-up, then the mask rows.
+    out << quint32(40) << qint32(width) << qint32(2 * height) << quint16(1) << quint16(32)
+        << quint32(0) << quint32(width * height * 4 + maskStride * height) << qint32(0) << qint32(0)
+        << quint32(0) << quint32(0);
+    for (int y = height - 1; y >= 0; --y) {
+        for (int x = 0; x < width; ++x) {
+            const QRgb pixel = pixels.pixel(x, y);
+            out << quint8(qBlue(pixel)) << quint8(qGreen(pixel)) << quint8(qRed(pixel))
+                << quint8(qAlpha(pixel));
+        }
+    }
+    for (int y = height - 1; y >= 0; --y) {
+        QByteArray row(maskStride, '\0');
+        for (int x = 0; x < width; ++x) {
+            if (qAlpha(pixels.pixel(x, y)) == 0) {
+                row[x / 8] = static_cast<char>(row[x / 8] | (0x80 >> (x % 8))); // transparent
+            }
+        }
+        out.writeRawData(row.constData(), maskStride);
+    }
+    return file;
+}
+
+namespace {
+
+void writeBytes(const QByteArray& bytes, const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        QTextStream(stderr) << "cannot write " << path << "\n";
+        std::exit(1);
+    }
+}
+
+} // namespace
+
 void writeIcons(const QString& folder) {
     const QDir dir(folder);
     QList<QImage> sizes;
@@ -59,14 +108,13 @@ void writeIcons(const QString& folder) {
         savePng(icon, dir.filePath(QStringLiteral("tikloom-%1.png").arg(size)));
         sizes.append(icon);
     }
-    QFile ico(dir.filePath(QStringLiteral("tikloom.ico")));
-    const QByteArray bytes = icoFile(sizes);
-    if (!ico.open(QIODevice::WriteOnly) || ico.write(bytes) != bytes.size()) {
-        QTextStream(stderr) << "cannot write " << ico.fileName() << "\n";
-        std::exit(1);
-    }
+    writeBytes(icoFile(sizes), dir.filePath(QStringLiteral("tikloom.ico")));
     savePng(openHandCursor(), dir.filePath(QStringLiteral("hand-open.png")));
     savePng(closedHandCursor(), dir.filePath(QStringLiteral("hand-closed.png")));
+    writeBytes(curFile(openHandCursor(), kCursorHotSpot, kCursorHotSpot),
+               dir.filePath(QStringLiteral("hand-open.cur")));
+    writeBytes(curFile(closedHandCursor(), kCursorHotSpot, kCursorHotSpot),
+               dir.filePath(QStringLiteral("hand-closed.cur")));
 }
 
 } // namespace tikloom

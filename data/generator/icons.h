@@ -16,8 +16,15 @@ QImage closedHandCursor();
 // An .ico file holding the images as PNG entries (one per size, at most 256).
 QByteArray icoFile(const QList<QImage>& images);
 
-// Writes tikloom-<size>.png, tikloom.ico, hand-open.png and hand-closed.png, the
-// names under which the programs embed them (":/icons/...").
+// The point of a cursor that the pointer position names.
+constexpr int kCursorHotSpot = 15;
+
+// A .cur file of one 32-bit image with its hot spot, for a Windows resource.
+QByteArray curFile(const QImage& image, int hotX, int hotY);
+
+// Writes tikloom-<size>.png, hand-open.png and hand-closed.png, the names under
+// which the programs embed them (":/icons/..."), and tikloom.ico, hand-open.cur
+// and hand-closed.cur for Windows resources.
 void writeIcons(const QString& folder);
 
 } // namespace tikloom

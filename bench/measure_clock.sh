@@ -43,8 +43,9 @@ XCLOCK=$LAST_PID
 xdotool mousemove 900 700
 sleep 3 # start-up and the fade-in are not part of the figures
 
-ticks_per_second=$(getconf CLK_TCK)
-cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+# CPU time in nanoseconds, all threads: /proc's schedstat is far finer than
+# the 10 ms steps of /proc/<pid>/stat.
+cpu_ns() { cat /proc/"$1"/task/*/schedstat | awk '{s += $1} END{printf "%.0f", s}'; }
 switches() { awk '/^voluntary_ctxt_switches/{print $2}' "/proc/$1/status"; }
 rss_kb() { awk '/^VmRSS/{print $2}' "/proc/$1/status"; }
 pss_kb() { awk '/^Pss:/{print $2}' "/proc/$1/smaps_rollup"; }
@@ -52,20 +53,20 @@ uss_kb() { awk '/^Private_(Clean|Dirty):/{s += $2} END{print s}' "/proc/$1/smaps
 
 # Prints one phase's figures for both programs; CPU seconds into CPU_<name>.
 measure_phase() { # phase name
-    local pid c0 s0 c1 s1
+    local pid c1 s1
     declare -A start_cpu start_switches
     for pid in "$CLOCK" "$XCLOCK"; do
-        start_cpu[$pid]=$(cpu_ticks "$pid")
+        start_cpu[$pid]=$(cpu_ns "$pid")
         start_switches[$pid]=$(switches "$pid")
     done
     sleep "$SECONDS_PER_PHASE"
     for pid in "$CLOCK" "$XCLOCK"; do
-        c1=$(cpu_ticks "$pid")
+        c1=$(cpu_ns "$pid")
         s1=$(switches "$pid")
         local name=tikloom
         [ "$pid" = "$XCLOCK" ] && name=xclock
         local cpu
-        cpu=$(awk -v a="${start_cpu[$pid]}" -v b="$c1" -v t="$ticks_per_second" 'BEGIN{printf "%.2f", (b - a) / t}')
+        cpu=$(awk -v a="${start_cpu[$pid]}" -v b="$c1" 'BEGIN{printf "%.3f", (b - a) / 1e9}')
         printf '%-10s %-8s %8s s %10.1f /s %8s kB %8s kB %8s kB\n' "$1" "$name" "$cpu" \
             "$(awk -v a="${start_switches[$pid]}" -v b="$s1" -v t="$SECONDS_PER_PHASE" 'BEGIN{print (b - a) / t}')" \
             "$(rss_kb "$pid")" "$(pss_kb "$pid")" "$(uss_kb "$pid")"

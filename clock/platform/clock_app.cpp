@@ -1,5 +1,6 @@
 #include "clock/platform/clock_app.h"
 
+#include "clock/core/cached_local_time.h"
 #include "clock/core/load_theme.h"
 #include "clock/core/menu_texts.h"
 #include "clock/core/monitor_rules.h"
@@ -41,6 +42,9 @@ const char kCustomizerMissing[] =
     "To customize Tikloom, please download \"Tikloom Customizer\" in the Tikloom folder.";
 const char kCustomizerName[] = "tikstyle";
 constexpr int kAboutIconSize = 48;
+// A pointer reading asked for at the previous tick is still good; an older
+// one (after a stay in the tray) is not.
+constexpr int kFreshPointerMs = 2 * kTickMs;
 
 QVector<QRect> MonitorRects() {
     QVector<QRect> rects;
@@ -71,6 +75,7 @@ QRect NearestMonitor(const QRect& windowRect) {
 
 ClockApp::ClockApp(const QString& programFolder, bool shiftHeld) {
     state_.ProgramFolder = programFolder;
+    state_.LocalTime = CachedLocalTime();
     ReadSettings(programFolder, shiftHeld, state_);
 }
 
@@ -186,7 +191,7 @@ void ClockApp::MinimizedTick() {
 void ClockApp::ShownTick() {
     if (TakeNewSecond(state_))
         DrawTime(state_);
-    const PointerState pointer = QueryPointer();
+    const PointerState pointer = PollPointer(kFreshPointerMs);
     OpacityChange change;
     if (pointer.CtrlDown)
         change = ApplyCtrlRule(state_);

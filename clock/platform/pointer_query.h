@@ -13,6 +13,12 @@ struct PointerState {
     bool ShiftDown = false;
 };
 
+// Reads the state now, waiting for the answer.
 PointerState QueryPointer();
+
+// The tick's reading: the answer to the question asked at the previous tick
+// (50 ms old, long arrived, so nothing waits), then the next question is
+// sent. An answer older than maxAgeMs is not used; the state is read now.
+PointerState PollPointer(int maxAgeMs);
 
 } // namespace tikloom

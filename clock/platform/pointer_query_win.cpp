@@ -15,4 +15,8 @@ PointerState QueryPointer() {
     return state;
 }
 
+PointerState PollPointer(int) {
+    return QueryPointer();
+}
+
 } // namespace tikloom

@@ -1,6 +1,7 @@
 #include "clock/platform/pointer_query.h"
 
 #include <QCursor>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <cstdlib>
 #include <xcb/xcb.h>
@@ -9,9 +10,20 @@ namespace tikloom {
 
 namespace {
 
+// A connection of its own: replies on Qt's connection would also wake Qt's
+// event reader thread twenty times a second. Qt's is the fallback.
 xcb_connection_t* X11Connection() {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 != nullptr ? x11->connection() : nullptr;
+    static xcb_connection_t* const connection = [] {
+        auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+        if (x11 == nullptr)
+            return static_cast<xcb_connection_t*>(nullptr);
+        xcb_connection_t* own = xcb_connect(nullptr, nullptr);
+        if (xcb_connection_has_error(own) == 0)
+            return own;
+        xcb_disconnect(own);
+        return x11->connection();
+    }();
+    return connection;
 }
 
 xcb_window_t RootWindow(xcb_connection_t* connection) {
@@ -32,15 +44,8 @@ PointerState QueryThroughQt() {
     return state;
 }
 
-} // namespace
-
-PointerState QueryPointer() {
-    xcb_connection_t* connection = X11Connection();
-    if (connection == nullptr)
-        return QueryThroughQt();
+PointerState FromReply(xcb_query_pointer_reply_t* reply) {
     PointerState state;
-    xcb_query_pointer_reply_t* reply = xcb_query_pointer_reply(
-        connection, xcb_query_pointer(connection, RootWindow(connection)), nullptr);
     if (reply == nullptr)
         return state;
     // The pointer is on another screen of the display when same_screen is 0;
@@ -51,6 +56,39 @@ PointerState QueryPointer() {
     state.CtrlDown = (reply->mask & XCB_MOD_MASK_CONTROL) != 0;
     state.ShiftDown = (reply->mask & XCB_MOD_MASK_SHIFT) != 0;
     std::free(reply);
+    return state;
+}
+
+} // namespace
+
+PointerState QueryPointer() {
+    xcb_connection_t* connection = X11Connection();
+    if (connection == nullptr)
+        return QueryThroughQt();
+    return FromReply(xcb_query_pointer_reply(
+        connection, xcb_query_pointer(connection, RootWindow(connection)), nullptr));
+}
+
+PointerState PollPointer(int maxAgeMs) {
+    xcb_connection_t* connection = X11Connection();
+    if (connection == nullptr)
+        return QueryThroughQt();
+    static bool pending = false;
+    static xcb_query_pointer_cookie_t question;
+    static QElapsedTimer asked;
+
+    PointerState state;
+    if (pending && asked.elapsed() <= maxAgeMs) {
+        state = FromReply(xcb_query_pointer_reply(connection, question, nullptr));
+    } else {
+        if (pending)
+            xcb_discard_reply(connection, question.sequence);
+        state = QueryPointer();
+    }
+    question = xcb_query_pointer(connection, RootWindow(connection));
+    xcb_flush(connection);
+    asked.start();
+    pending = true;
     return state;
 }
 

@@ -1,0 +1,30 @@
+#include "clock/core/cached_local_time.h"
+
+namespace tikloom {
+
+namespace {
+constexpr int kTmYearBase = 1900;
+constexpr long kNanosecondsPerMillisecond = 1000000;
+} // namespace
+
+ClockTime CachedLocalTime::operator()() {
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    if (now.tv_sec != second_) {
+        tm fields{};
+        localtime_r(&now.tv_sec, &fields);
+        cached_.Year = static_cast<uint16_t>(fields.tm_year + kTmYearBase);
+        cached_.Month = static_cast<uint16_t>(fields.tm_mon + 1);
+        cached_.DayOfWeek = static_cast<uint16_t>(fields.tm_wday);
+        cached_.Day = static_cast<uint16_t>(fields.tm_mday);
+        cached_.Hour = static_cast<uint16_t>(fields.tm_hour);
+        cached_.Minute = static_cast<uint16_t>(fields.tm_min);
+        // A leap second (60) shows as 59, as the shown time has no 60th second.
+        cached_.Second = static_cast<uint16_t>(fields.tm_sec > 59 ? 59 : fields.tm_sec);
+        second_ = now.tv_sec;
+    }
+    cached_.Milliseconds = static_cast<uint16_t>(now.tv_nsec / kNanosecondsPerMillisecond);
+    return cached_;
+}
+
+} // namespace tikloom

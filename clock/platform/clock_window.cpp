@@ -2,6 +2,7 @@
 
 #include "clock/core/pixel_buffer.h"
 #include "clock/platform/frame_mask.h"
+#include "clock/platform/keyboard_input.h"
 
 #include <QApplication>
 #include <QHelpEvent>
@@ -28,6 +29,7 @@ ClockWindow::ClockWindow()
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_NoSystemBackground);
     setAttribute(Qt::WA_ShowWithoutActivating);
+    setAttribute(Qt::WA_AlwaysShowToolTips); // the clock is rarely the active window
     setFixedSize(kClockSize, kClockSize);
     setWindowTitle(QString());
     setCursor(openHand_);
@@ -51,6 +53,8 @@ void ClockWindow::Present(const PixelBuffer* frame, int alpha) {
 
 void ClockWindow::SetClickThrough(bool on) {
     windowHandle()->setFlag(Qt::WindowTransparentForInput, on);
+    if (on)
+        KeepKeyboardInput(windowHandle());
     raise(); // keeps its place above other always-on-top windows
 }
 
@@ -101,6 +105,7 @@ void ClockWindow::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         setCursor(closedHand_);
         activateWindow(); // the "t" key reaches the clock after a click
+        setFocus(Qt::MouseFocusReason);
         drag_ = Drag::Pressed;
         pressOffset_ = event->position().toPoint();
     }

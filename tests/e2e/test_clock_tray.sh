@@ -4,6 +4,18 @@
 # next start is minimised again; a second start leaves it minimised.
 source "$(dirname "$0")/lib_clock.sh" "$1" 184
 start_display 800x600x24
+
+# No system tray yet: Minimize leaves the clock on the desktop.
+write_ini '[Window]\nLeft=200\nTop=200\nMinimized=0\n'
+start_clock
+wait_for_clock
+xdotool mousemove 264 264 keydown ctrl sleep 0.4 click --repeat 2 --delay 80 1 sleep 0.1 keyup ctrl
+sleep 0.5
+[ "$(map_state)" = IsViewable ] || fail "minimised without a system tray"
+kill -TERM "$CLOCK_PID"
+wait_for_exit "$CLOCK_PID"
+[ "$(ini_value Window Minimized)" = 0 ] || fail "Minimized saved without a tray"
+
 background trayer --edge top --align right --widthtype pixel --width 120 --heighttype pixel --height 24
 sleep 0.5
 

@@ -52,7 +52,7 @@ clock_picture "$CLOCK_WORK/real2.png"
 # The tooltip: Ctrl held, the pointer resting on the clock.
 screenshot "$CLOCK_WORK/no-tip.png"
 xdotool mousemove 150 150 keydown ctrl sleep 0.4 mousemove 160 160 sleep 0.2 mousemove 162 161 \
-    sleep 1.5 exec import -window root "$CLOCK_WORK/tip.png"
+    sleep 1.5 exec --sync import -window root "$CLOCK_WORK/tip.png"
 keep_picture "$CLOCK_WORK/tip.png" tooltip.png
 convert "$CLOCK_WORK/no-tip.png" -crop 200x30+162+175 +repage "$CLOCK_WORK/a.png"
 convert "$CLOCK_WORK/tip.png" -crop 200x30+162+175 +repage "$CLOCK_WORK/b.png"

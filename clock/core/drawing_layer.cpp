@@ -49,6 +49,8 @@ QString ExistingFamilyOrSansSerif(const QString& faceName) {
 }
 
 constexpr uint32_t kOpaqueAlpha = 255;
+// Rows of a turned picture drawn at once (see DrawImagePoints).
+constexpr int kImageBandRows = 8;
 
 QColor Colour(uint32_t argb) {
     return QColor::fromRgba(argb);
@@ -56,9 +58,11 @@ QColor Colour(uint32_t argb) {
 
 // Every byte of every premultiplied pixel times alpha / 255, truncated.
 void ScaleByAlpha(QImage& layer, uint32_t alpha) {
-    for (int y = 0; y < layer.height(); ++y) {
+    const int width = layer.width();
+    const int height = layer.height();
+    for (int y = 0; y < height; ++y) {
         auto* pixel = reinterpret_cast<uint32_t*>(layer.scanLine(y));
-        for (int x = 0; x < layer.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             const uint32_t value = pixel[x];
             if (value == 0) {
                 continue; // most of a layer: nothing drawn there
@@ -79,10 +83,20 @@ QImage ReducedTo(const QImage& image, double width, double height) {
     if (width >= image.width() && height >= image.height()) {
         return {};
     }
-    const int reducedWidth = std::max(1, static_cast<int>(std::lround(width)));
-    const int reducedHeight = std::max(1, static_cast<int>(std::lround(height)));
-    return image.scaled(reducedWidth, reducedHeight, Qt::IgnoreAspectRatio,
-                        Qt::SmoothTransformation);
+    const QSize size(std::max(1, static_cast<int>(std::lround(width))),
+                     std::max(1, static_cast<int>(std::lround(height))));
+    // The hands are drawn at the same size frame after frame: the last
+    // reduction is kept so that it is made once per theme, not once a second.
+    // The cache key changes whenever an image's pixels do.
+    static qint64 lastKey = 0;
+    static QSize lastSize;
+    static QImage lastReduction;
+    if (image.cacheKey() != lastKey || size != lastSize) {
+        lastReduction = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        lastKey = image.cacheKey();
+        lastSize = size;
+    }
+    return lastReduction;
 }
 
 } // namespace
@@ -170,17 +184,17 @@ void DrawingSurface::DrawImagePoints(const QImage& image, const QPointF& upperLe
     QImage drawn = image;
     QRectF drawnSource = source;
     if (highQualityFiltering_) {
-        const QRect region = source.toAlignedRect().intersected(image.rect());
+        // The whole picture is reduced, so that the three hands of one
+        // picture share one reduction.
         const double scaleX = std::hypot(across.x(), across.y()) / source.width();
         const double scaleY = std::hypot(down.x(), down.y()) / source.height();
-        const QImage reduced =
-            ReducedTo(image.copy(region), region.width() * scaleX, region.height() * scaleY);
+        const QImage reduced = ReducedTo(image, image.width() * scaleX, image.height() * scaleY);
         if (!reduced.isNull()) {
-            const double kx = static_cast<double>(reduced.width()) / region.width();
-            const double ky = static_cast<double>(reduced.height()) / region.height();
+            const double kx = static_cast<double>(reduced.width()) / image.width();
+            const double ky = static_cast<double>(reduced.height()) / image.height();
             drawn = reduced;
-            drawnSource = QRectF((source.x() - region.x()) * kx, (source.y() - region.y()) * ky,
-                                 source.width() * kx, source.height() * ky);
+            drawnSource =
+                QRectF(source.x() * kx, source.y() * ky, source.width() * kx, source.height() * ky);
         }
     }
 
@@ -188,10 +202,22 @@ void DrawingSurface::DrawImagePoints(const QImage& image, const QPointF& upperLe
     const QTransform onto(across.x() / drawnSource.width(), across.y() / drawnSource.width(),
                           down.x() / drawnSource.height(), down.y() / drawnSource.height(),
                           upperLeft.x(), upperLeft.y());
-    painter_.save();
-    painter_.setWorldTransform(onto, true);
-    painter_.drawImage(QPointF(0.0, 0.0), drawn, drawnSource);
-    painter_.restore();
+    const QTransform toDevice = onto * painter_.worldTransform();
+    const QRect area = toDevice.mapRect(QRectF(QPointF(0.0, 0.0), drawnSource.size()))
+                           .toAlignedRect()
+                           .adjusted(-1, -1, 1, 1)
+                           .intersected(QRect(0, 0, kClockSize, kClockSize));
+    // Qt hands a fill of many spans to worker threads, which for a picture of
+    // a hand's size costs far more than the fill. Drawn in bands of a few
+    // rows, each fill stays on this thread.
+    for (int top = area.top(); top <= area.bottom(); top += kImageBandRows) {
+        painter_.save();
+        painter_.resetTransform();
+        painter_.setClipRect(QRect(area.left(), top, area.width(), kImageBandRows));
+        painter_.setWorldTransform(toDevice);
+        painter_.drawImage(QPointF(0.0, 0.0), drawn, drawnSource);
+        painter_.restore();
+    }
 }
 
 void DrawingSurface::FillRect(const QRect& rect, uint32_t argb) {

@@ -4,13 +4,16 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QLineF>
 #include <QPen>
+#include <QStaticText>
 #include <QStringList>
 #include <QTransform>
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <vector>
 
 namespace tikloom {
 
@@ -97,6 +100,34 @@ QImage ReducedTo(const QImage& image, double width, double height) {
         lastSize = size;
     }
     return lastReduction;
+}
+
+// Lines of a text laid out in a font, kept from one call to the next: a
+// caption that reads the same as a second ago is not shaped again.
+struct CentredTextLayout {
+    QString text;
+    QString fontKey;
+    std::vector<QStaticText> lines;
+    qreal lineSpacing = 0;
+};
+
+const CentredTextLayout& LayoutOf(const QString& text, const QFont& font, QPaintDevice* device) {
+    static CentredTextLayout last;
+    const QString fontKey = font.key() + QString::number(font.hintingPreference());
+    if (last.text == text && last.fontKey == fontKey && !last.lines.empty()) {
+        return last;
+    }
+    last.text = text;
+    last.fontKey = fontKey;
+    last.lines.clear();
+    last.lineSpacing = QFontMetricsF(font, device).lineSpacing();
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        QStaticText prepared(line);
+        prepared.setTextFormat(Qt::PlainText);
+        prepared.prepare(QTransform(), font);
+        last.lines.push_back(prepared);
+    }
+    return last;
 }
 
 } // namespace
@@ -293,9 +324,17 @@ void DrawingSurface::DrawCentredText(const QString& text, const std::optional<QF
     if (unhintedText_) {
         drawnFont.setHintingPreference(QFont::PreferNoHinting);
     }
+    const CentredTextLayout& layout = LayoutOf(text, drawnFont, painter_.device());
     painter_.setFont(drawnFont);
     painter_.setPen(Colour(argb));
-    painter_.drawText(QRectF(centre, QSizeF(0.0, 0.0)), Qt::AlignCenter | Qt::TextDontClip, text);
+    // Each line is as high as the font's line spacing; the block of lines is
+    // centred on the point, each line on its own horizontally.
+    const qreal top = centre.y() - layout.lineSpacing * static_cast<qreal>(layout.lines.size()) / 2;
+    qreal lineTop = top;
+    for (const QStaticText& line : layout.lines) {
+        painter_.drawStaticText(QPointF(centre.x() - line.size().width() / 2, lineTop), line);
+        lineTop += layout.lineSpacing;
+    }
 }
 
 } // namespace tikloom

@@ -112,7 +112,8 @@ struct CentredTextLayout {
 };
 
 const CentredTextLayout& LayoutOf(const QString& text, const QFont& font, QPaintDevice* device) {
-    static CentredTextLayout last;
+    // Never destroyed: glyphs must not outlive the application's fonts.
+    static CentredTextLayout& last = *new CentredTextLayout;
     const QString fontKey = font.key() + QString::number(font.hintingPreference());
     if (last.text == text && last.fontKey == fontKey && !last.lines.empty()) {
         return last;

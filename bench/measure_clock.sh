@@ -32,7 +32,7 @@ export XDG_RUNTIME_DIR=$WORK/runtime DISPLAY=:$DISPLAY_NUMBER
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM
 
-run Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp
+run Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp -noreset
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 run trayer --edge top --align right --widthtype pixel --width 100 --heighttype pixel --height 24
 sleep 0.5

@@ -52,7 +52,7 @@ start_display() {
         [ -e "/tmp/.X$CLOCK_DISPLAY_NUMBER-lock" ] || break
         sleep 0.1
     done
-    background Xvfb "$DISPLAY" -screen 0 "$size" -nolisten tcp
+    background Xvfb "$DISPLAY" -screen 0 "$size" -nolisten tcp -noreset
     for i in $(seq 50); do
         xdpyinfo >/dev/null 2>&1 && return 0
         sleep 0.1

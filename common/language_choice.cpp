@@ -1,5 +1,9 @@
 #include "common/language_choice.h"
 
+#include "common/profile_file.h"
+#include "common/text_decoding.h"
+
+#include <QFile>
 #include <QFileInfo>
 #include <QtGlobal>
 
@@ -100,6 +104,18 @@ QString ChooseLanguageFile(const QString& programFolder, const QString& language
         return fullName;
     }
     return programFolder + abbreviation.left(2) + QStringLiteral(".lng");
+}
+
+} // namespace tikloom
+
+namespace tikloom {
+
+int LanguageFileCodePage(const QString& languageFile, int charset) {
+    constexpr int kCharsetMask = 0xFF;
+    QFile file(languageFile);
+    if (!file.open(QIODevice::ReadOnly) || IsValidUtf8(file.readAll()))
+        return kAutoCodePage;
+    return CodePageForCharset(charset & kCharsetMask);
 }
 
 } // namespace tikloom

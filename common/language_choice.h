@@ -23,3 +23,13 @@ QString ChooseLanguageFile(const QString& programFolder, const QString& language
                            const QString& abbreviation);
 
 } // namespace tikloom
+
+namespace tikloom {
+
+// Code page that decodes a language file's texts: UTF-8 (kAutoCodePage) when
+// the file is valid UTF-8, whatever its Charset says; otherwise the code page
+// of the font character set `charset` (its low eight bits). Both programs use
+// it, so the clock's menus and the customizer's captions read alike.
+int LanguageFileCodePage(const QString& languageFile, int charset);
+
+} // namespace tikloom

@@ -11,12 +11,12 @@ namespace {
 
 const QString kClockTextsSection = QStringLiteral("Tikloom");
 
-// The code page of the file's texts comes from its [Language] Charset, as in
+// The file's own UTF-8, or the code page its [Language] Charset names, as in
 // the customizer, so both programs show the same letters.
-int LanguageFileCodePage(const QString& languageFile) {
+int MenuTextsCodePage(const QString& languageFile) {
     const uint32_t charset =
         ReadProfileIntClock(languageFile, QStringLiteral("Language"), QStringLiteral("Charset"), 0);
-    return CodePageForCharset(static_cast<int>(charset));
+    return LanguageFileCodePage(languageFile, static_cast<int>(charset));
 }
 
 QString ReadText(const QString& languageFile, const QString& key, const QString& def,
@@ -35,7 +35,7 @@ QString ChooseClockLanguageFile(const QString& programFolder, const QString& use
 }
 
 MenuTexts LoadMenuTexts(const QString& languageFile) {
-    const int codePage = LanguageFileCodePage(languageFile);
+    const int codePage = MenuTextsCodePage(languageFile);
     MenuTexts texts;
     texts.Minimize =
         ReadText(languageFile, QStringLiteral("Minimize"), QStringLiteral("Mi&nimize"), codePage);

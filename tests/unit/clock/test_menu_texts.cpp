@@ -92,6 +92,14 @@ private slots:
         WriteFile(file, "[Language]\nCharset=128\n[Tikloom]\nExit=\x8f\x49\x97\xb9(&X)\n");
         QCOMPARE(LoadMenuTexts(file).Exit, QStringLiteral(u"終了(&X)"));
     }
+
+    void utf8FileIsReadAsUtf8WhateverItsCharset() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("JPN.lng"));
+        WriteFile(file,
+                  QStringLiteral(u"[Language]\nCharset=128\n[Tikloom]\nExit=終了(&X)\n").toUtf8());
+        QCOMPARE(LoadMenuTexts(file).Exit, QStringLiteral(u"終了(&X)"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestMenuTexts)

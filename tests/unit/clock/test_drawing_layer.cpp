@@ -54,6 +54,38 @@ private slots:
         QCOMPARE(CoverageOf(buffer).area, 0.0);
     }
 
+    // Sizes far beyond the window (the file holds any 32-bit number) are
+    // capped, so that a glyph is never rasterised at millions of pixels.
+    void hugeFontSizesAreCapped() {
+        const std::optional<QFont> font = MakeFont(QStringLiteral("DejaVu Sans"), 429496729.5f);
+        QVERIFY(font.has_value());
+        QCOMPARE(font->pointSizeF(), 1000.0);
+        PixelBuffer buffer;
+        {
+            DrawingSurface surface(buffer);
+            // A full block: its middle covers the window.
+            surface.DrawCentredText(QString(QChar(0x2588)), font, QPointF(64, 64), 0xFF000000u);
+        }
+        QCOMPARE(PixelAt(buffer, 64, 64), 0xFF000000u);
+    }
+
+    // A width below zero (SecWidth 0 with no shadow thickness, less half a
+    // pixel) draws the thinnest line, like width 0.
+    void negativeWidthDrawsTheThinnestLine() {
+        PixelBuffer thinnest;
+        PixelBuffer negative;
+        {
+            DrawingSurface surface(thinnest);
+            surface.DrawLine(QPointF(10, 20.5), QPointF(50, 20.5), 0.0f, 0xFF000000u);
+        }
+        {
+            DrawingSurface surface(negative);
+            surface.DrawLine(QPointF(10, 20.5), QPointF(50, 20.5), -0.5f, 0xFF000000u);
+        }
+        QVERIFY(CoverageOf(thinnest).area >= 40.0);
+        QCOMPARE(negative.image(), thinnest.image());
+    }
+
     void undecodableImagesAreEmpty() {
         QTemporaryDir folder;
         const QString garbage = folder.filePath(QStringLiteral("garbage.png"));

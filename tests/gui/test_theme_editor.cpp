@@ -81,7 +81,7 @@ private slots:
                                           "HourColor=2147483903\n"
                                           "[Font]\nCaptionFontName=DejaVu Serif\n"
                                           "CaptionFontSize=85\n"
-                                          "[Dimension]\nRadius=0x20\nCenterX=12px\n"
+                                          "[Dimension]\nRadius=0x20\nCenterX=12px\nCaptionX=-100\n"
                                           "[Options]\nUseHandsImage=7\nUseMaskImage=0\n"
                                           "[Caption]\nFormat=%x\\n%X\n"
                                           "[Transparency]\nMin=20\nMax=70\n");
@@ -97,6 +97,7 @@ private slots:
         QCOMPARE(TTikloomCustomizer::PanelFont(f.Find<QWidget>("pnlCaptionFont")).pointSize(), 8);
         QCOMPARE(Spin(f, "txtClockRadius"), 32);   // hexadecimal behind 0x
         QCOMPARE(Spin(f, "txtClockCenterX"), 600); // not a number: the absent value
+        QCOMPARE(Spin(f, "txtCaptionLeft"), -100);
         QVERIFY(f.Find<QRadioButton>("grpHandsTypeImage")->isChecked());
         QVERIFY(!f.Find<QCheckBox>("chkUseMaskImage")->isChecked());
         QCOMPARE(f.Find<QComboBox>("cbCaptionFormat")->currentText(), QStringLiteral("%x\\n%X"));
@@ -114,6 +115,7 @@ private slots:
         // 50 % is written with alpha 127.
         QCOMPARE(Value(file, "Color", "HourColor"), QStringLiteral("2130706687"));
         QCOMPARE(Value(file, "Dimension", "Radius"), QStringLiteral("32"));
+        QCOMPARE(Value(file, "Dimension", "CaptionX"), QStringLiteral("-100"));
         QCOMPARE(Value(file, "Options", "UseHandsImage"), QStringLiteral("1"));
         QCOMPARE(Value(file, "Options", "UseMaskImage"), QStringLiteral("0"));
         QCOMPARE(Value(file, "Caption", "Format"), QStringLiteral("%x\\n%X"));

@@ -59,13 +59,12 @@ QColor Colour(uint32_t argb) {
     return QColor::fromRgba(argb);
 }
 
-// Every byte of every premultiplied pixel times alpha / 255, truncated.
-void ScaleByAlpha(QImage& layer, uint32_t alpha) {
-    const int width = layer.width();
-    const int height = layer.height();
-    for (int y = 0; y < height; ++y) {
+// Every byte of every premultiplied pixel of the area times alpha / 255,
+// truncated.
+void ScaleByAlpha(QImage& layer, const QRect& area, uint32_t alpha) {
+    for (int y = area.top(); y <= area.bottom(); ++y) {
         auto* pixel = reinterpret_cast<uint32_t*>(layer.scanLine(y));
-        for (int x = 0; x < width; ++x) {
+        for (int x = area.left(); x <= area.right(); ++x) {
             const uint32_t value = pixel[x];
             if (value == 0) {
                 continue; // most of a layer: nothing drawn there
@@ -77,6 +76,13 @@ void ScaleByAlpha(QImage& layer, uint32_t alpha) {
             pixel[x] = scaled;
         }
     }
+}
+
+// The layer on which half-transparent shapes are drawn, made once: its
+// drawing engine is kept with it, which makes opening it cheap.
+QImage& ScratchLayer() {
+    static QImage& layer = *new QImage(kClockSize, kClockSize, QImage::Format_ARGB32_Premultiplied);
+    return layer;
 }
 
 // The image reduced with area-averaging to the size it will be drawn at, so
@@ -300,19 +306,22 @@ void DrawingSurface::DrawShape(const QRectF& reach, uint32_t argb, const ShapeDr
     if (area.isEmpty()) {
         return;
     }
-    QImage layer(area.size(), QImage::Format_ARGB32_Premultiplied);
-    layer.fill(0);
+    // The layer lies over the buffer pixel for pixel; only the area is
+    // cleared, drawn, scaled and laid over.
+    QImage& layer = ScratchLayer();
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        std::fill_n(reinterpret_cast<uint32_t*>(layer.scanLine(y)) + area.left(), area.width(), 0u);
+    }
     {
         QPainter layerPainter(&layer);
         layerPainter.setRenderHints(painter_.renderHints());
-        layerPainter.setWorldTransform(painter_.worldTransform() *
-                                       QTransform::fromTranslate(-area.x(), -area.y()));
+        layerPainter.setWorldTransform(painter_.worldTransform());
         draw(layerPainter, Colour(argb | (kOpaqueAlpha << 24)));
     }
-    ScaleByAlpha(layer, alpha);
+    ScaleByAlpha(layer, area, alpha);
     painter_.save();
     painter_.resetTransform();
-    painter_.drawImage(area.topLeft(), layer);
+    painter_.drawImage(area.topLeft(), layer, area);
     painter_.restore();
 }
 

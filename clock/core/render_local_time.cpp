@@ -1,5 +1,6 @@
 #include "clock/core/render_local_time.h"
 
+#include <QByteArray>
 #include <QDateTime>
 
 namespace tikloom {
@@ -43,17 +44,46 @@ struct tm CaptionTimeFields(const ClockTime& time) {
 
     // mktime works out the day of the year and the zone; it may move a time
     // that falls into a daylight-saving gap, so the fields shown stay ours.
-    struct tm normalised = fields;
-    if (mktime(&normalised) != static_cast<time_t>(-1)) {
-        fields.tm_yday = normalised.tm_yday;
-        fields.tm_isdst = normalised.tm_isdst;
+    // It also reads the zone file each call, so its answer is kept for the
+    // minute (zone changes happen on minute boundaries) and for the zone in
+    // force.
+    struct ZoneFields {
+        int yday = 0;
+        int isdst = 0;
+        long gmtoff = 0;
+        const char* zone = nullptr;
+    };
+    static ClockTime lastMinute;
+    static long lastTimezone = 0;
+    static QByteArray lastZoneNames;
+    static ZoneFields last;
+    static bool known = false;
+    const QByteArray zoneNames = QByteArray(tzname[0]) + ',' + QByteArray(tzname[1]);
+    if (!known || time.Year != lastMinute.Year || time.Month != lastMinute.Month ||
+        time.Day != lastMinute.Day || time.Hour != lastMinute.Hour ||
+        time.Minute != lastMinute.Minute || timezone != lastTimezone ||
+        zoneNames != lastZoneNames) {
+        struct tm normalised = fields;
+        last = ZoneFields{};
+        if (mktime(&normalised) != static_cast<time_t>(-1)) {
+            last.yday = normalised.tm_yday;
+            last.isdst = normalised.tm_isdst;
 #ifdef __GLIBC__
-        fields.tm_gmtoff = normalised.tm_gmtoff;
-        fields.tm_zone = normalised.tm_zone;
+            last.gmtoff = normalised.tm_gmtoff;
+            last.zone = normalised.tm_zone;
 #endif
-    } else {
-        fields.tm_isdst = 0;
+        }
+        lastMinute = time;
+        lastTimezone = timezone;
+        lastZoneNames = QByteArray(tzname[0]) + ',' + QByteArray(tzname[1]);
+        known = true;
     }
+    fields.tm_yday = last.yday;
+    fields.tm_isdst = last.isdst;
+#ifdef __GLIBC__
+    fields.tm_gmtoff = last.gmtoff;
+    fields.tm_zone = last.zone;
+#endif
     return fields;
 }
 

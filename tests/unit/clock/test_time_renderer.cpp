@@ -3,6 +3,8 @@
 
 #include "clock/core/time_renderer.h"
 
+#include "clock/core/render_local_time.h"
+
 #include "support/render_test_support.h"
 
 #include <QtTest>
@@ -440,6 +442,24 @@ private slots:
         bench.now = MakeTime(8, 51, 0);
         bench.DrawAt(MakeTime(3, 0, 0));
         QVERIFY(bench.state.FrameBuffer.image() != seven);
+    }
+
+    // The caption's time fields: the day of the year follows the date, also
+    // when the zone's answer is kept from one second to the next.
+    void captionTimeFieldsFollowTheDate() {
+        const struct tm march = CaptionTimeFields(MakeTime(9, 15, 0, 2026, 3, 14));
+        QCOMPARE(march.tm_year, 126);
+        QCOMPARE(march.tm_mon, 2);
+        QCOMPARE(march.tm_mday, 14);
+        QCOMPARE(march.tm_hour, 9);
+        QCOMPARE(march.tm_min, 15);
+        QCOMPARE(march.tm_wday, 6); // a Saturday
+        QCOMPARE(march.tm_yday, 72);
+        QCOMPARE(CaptionTimeFields(MakeTime(9, 15, 1, 2026, 3, 14)).tm_yday, 72);
+        const struct tm newYearsEve = CaptionTimeFields(MakeTime(9, 15, 1, 2026, 12, 31));
+        QCOMPARE(newYearsEve.tm_yday, 364);
+        QCOMPARE(newYearsEve.tm_sec, 1);
+        QCOMPARE(CaptionTimeFields(MakeTime(9, 15, 2, 2024, 12, 31)).tm_yday, 365); // leap year
     }
 
     // Each frame starts from the face; the presenter gets the frame and the

@@ -69,11 +69,13 @@ void ScaleByAlpha(QImage& layer, const QRect& area, uint32_t alpha) {
             if (value == 0) {
                 continue; // most of a layer: nothing drawn there
             }
-            uint32_t scaled = 0;
-            for (int shift = 0; shift < 32; shift += 8) {
-                scaled |= (((value >> shift) & 0xFFu) * alpha / kOpaqueAlpha) << shift;
-            }
-            pixel[x] = scaled;
+            // Two bytes at a time; n / 255 truncated is (n + (n >> 8) + 1) >> 8
+            // for every product of two bytes.
+            uint32_t evenBytes = (value & 0x00FF00FFu) * alpha;
+            uint32_t oddBytes = ((value >> 8) & 0x00FF00FFu) * alpha;
+            evenBytes = ((evenBytes + ((evenBytes >> 8) & 0x00FF00FFu) + 0x00010001u) >> 8);
+            oddBytes = ((oddBytes + ((oddBytes >> 8) & 0x00FF00FFu) + 0x00010001u) >> 8);
+            pixel[x] = (evenBytes & 0x00FF00FFu) | ((oddBytes & 0x00FF00FFu) << 8);
         }
     }
 }
@@ -112,7 +114,7 @@ QImage ReducedTo(const QImage& image, double width, double height) {
 // caption that reads the same as a second ago is not shaped again.
 struct CentredTextLayout {
     QString text;
-    QString fontKey;
+    QFont font;
     std::vector<QStaticText> lines;
     qreal lineSpacing = 0;
 };
@@ -120,12 +122,12 @@ struct CentredTextLayout {
 const CentredTextLayout& LayoutOf(const QString& text, const QFont& font, QPaintDevice* device) {
     // Never destroyed: glyphs must not outlive the application's fonts.
     static CentredTextLayout& last = *new CentredTextLayout;
-    const QString fontKey = font.key() + QString::number(font.hintingPreference());
-    if (last.text == text && last.fontKey == fontKey && !last.lines.empty()) {
+    if (!last.lines.empty() && last.text == text && last.font == font &&
+        last.font.hintingPreference() == font.hintingPreference()) {
         return last;
     }
     last.text = text;
-    last.fontKey = fontKey;
+    last.font = font;
     last.lines.clear();
     last.lineSpacing = QFontMetricsF(font, device).lineSpacing();
     for (const QString& line : text.split(QLatin1Char('\n'))) {

@@ -28,6 +28,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QScreen>
+#include <algorithm>
 
 namespace tikloom {
 

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QProcessEnvironment>
 #include <cstdio>
 #include <memory>
 
@@ -45,6 +46,9 @@ bool DisplayAvailable() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // The customizer, started from the clock, gets the user's environment,
+    // not the settings the clock makes for itself below.
+    const QProcessEnvironment userEnvironment = QProcessEnvironment::systemEnvironment();
     ChoosePlatform();
     if (!DisplayAvailable()) {
         std::fprintf(stderr, "tikloom: no X display to show the clock on (DISPLAY is not set)\n");
@@ -68,7 +72,7 @@ int main(int argc, char* argv[]) {
     QDir::setCurrent(folder);
 
     const bool shiftHeld = QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ShiftModifier);
-    clock = std::make_unique<tikloom::ClockApp>(folder, shiftHeld);
+    clock = std::make_unique<tikloom::ClockApp>(folder, shiftHeld, userEnvironment);
     clock->Start();
     const int code = QApplication::exec();
     clock.reset(); // before the application object goes

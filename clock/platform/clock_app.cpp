@@ -74,7 +74,9 @@ QRect NearestMonitor(const QRect& windowRect) {
 
 } // namespace
 
-ClockApp::ClockApp(const QString& programFolder, bool shiftHeld) {
+ClockApp::ClockApp(const QString& programFolder, bool shiftHeld,
+                   const QProcessEnvironment& childEnvironment)
+    : childEnvironment_(childEnvironment) {
     state_.ProgramFolder = programFolder;
     state_.LocalTime = CachedLocalTime();
     ReadSettings(programFolder, shiftHeld, state_);
@@ -264,8 +266,11 @@ void ClockApp::ShowAbout() {
 }
 
 void ClockApp::Customize() {
-    const QString program = state_.ProgramFolder + QLatin1String(kCustomizerName);
-    if (!QProcess::startDetached(program, {}, state_.ProgramFolder)) {
+    QProcess customizer;
+    customizer.setProgram(state_.ProgramFolder + QLatin1String(kCustomizerName));
+    customizer.setWorkingDirectory(state_.ProgramFolder);
+    customizer.setProcessEnvironment(childEnvironment_);
+    if (!customizer.startDetached()) {
         QMessageBox::information(window_.get(), QString::fromLatin1(kCustomizerMissingCaption),
                                  QString::fromLatin1(kCustomizerMissing));
     }

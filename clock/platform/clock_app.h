@@ -8,6 +8,7 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QProcessEnvironment>
 #include <QTimer>
 #include <memory>
 
@@ -24,7 +25,9 @@ class TrayClock;
 class ClockApp : public QObject {
     Q_OBJECT
 public:
-    ClockApp(const QString& programFolder, bool shiftHeld);
+    // childEnvironment: the environment of programs the clock starts.
+    ClockApp(const QString& programFolder, bool shiftHeld,
+             const QProcessEnvironment& childEnvironment);
     ~ClockApp() override;
 
     // Start-up after the settings: window, hot key, monitor rule, drawing,
@@ -56,6 +59,7 @@ private:
     QRect WindowRect() const;
 
     AppState state_;
+    QProcessEnvironment childEnvironment_;
     std::unique_ptr<ClockWindow> window_;
     std::unique_ptr<ClockMenus> menus_;
     std::unique_ptr<TrayClock> tray_;

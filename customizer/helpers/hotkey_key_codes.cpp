@@ -39,8 +39,10 @@ int HotkeyCodeForText(const QString& text) {
 }
 
 HotkeyInput ClassifyHotkeyInput(const QString& text, int qtKey) {
-    // Tab and Backtab stay keyboard navigation between the controls.
-    if (qtKey == Qt::Key_Tab || qtKey == Qt::Key_Backtab) {
+    // Tab and Backtab stay keyboard navigation between the controls. Delete
+    // is an editing key that produces no character, although X11 hands it
+    // over with the text DEL (127): the box edits its text with it.
+    if (qtKey == Qt::Key_Tab || qtKey == Qt::Key_Backtab || qtKey == Qt::Key_Delete) {
         return {};
     }
     std::optional<QChar> character;

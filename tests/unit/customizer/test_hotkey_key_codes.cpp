@@ -38,6 +38,9 @@ private slots:
     void keysWithoutCharacterAndTabArePassedOn() {
         QCOMPARE(ClassifyHotkeyInput(QString(), Qt::Key_Left).kind, HotkeyInputKind::PassOn);
         QCOMPARE(ClassifyHotkeyInput(QString(), Qt::Key_Delete).kind, HotkeyInputKind::PassOn);
+        // X11 delivers Delete with the text DEL.
+        QCOMPARE(ClassifyHotkeyInput(QStringLiteral("\x7f"), Qt::Key_Delete).kind,
+                 HotkeyInputKind::PassOn);
         QCOMPARE(ClassifyHotkeyInput(QString(), Qt::Key_F5).kind, HotkeyInputKind::PassOn);
         QCOMPARE(ClassifyHotkeyInput(QStringLiteral("\t"), Qt::Key_Tab).kind,
                  HotkeyInputKind::PassOn);

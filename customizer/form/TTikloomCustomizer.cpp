@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QProcess>
 #include <QRadioButton>
@@ -57,8 +58,11 @@ TTikloomCustomizer::TTikloomCustomizer(const QString& programFolder, QWidget* pa
     for (QPushButton* button : findChildren<QPushButton*>())
         button->setAutoDefault(true);
     ui->cmdSaveTheme->setDefault(true);
-    ui->cbCaptionLanguage->lineEdit()->setMaxLength(128);
-    ui->cbCaptionFormat->lineEdit()->setMaxLength(128);
+    // The caption boxes take any typed text but keep their fixed item lists.
+    for (QComboBox* box : {ui->cbCaptionLanguage, ui->cbCaptionFormat}) {
+        box->lineEdit()->setMaxLength(128);
+        box->setInsertPolicy(QComboBox::NoInsert);
+    }
 
     ConnectHandlers();
 

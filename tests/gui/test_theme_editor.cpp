@@ -180,6 +180,29 @@ private slots:
         QCOMPARE(f.ClockNotifications, 1);
     }
 
+    void enterInACaptionBoxSavesTheTypedTextAndKeepsTheList() {
+        CustomizerFixture f;
+        auto* language = f.Find<QComboBox>("cbCaptionLanguage");
+        auto* format = f.Find<QComboBox>("cbCaptionFormat");
+        QCOMPARE(language->count(), 40);
+        QCOMPARE(format->count(), 7);
+        QTest::keyClicks(f.Find<QLineEdit>("txtThemeName"), QStringLiteral("typed"));
+        language->lineEdit()->selectAll();
+        QTest::keyClicks(language->lineEdit(), QStringLiteral("klingon"));
+        QTest::keyClick(language->lineEdit(), Qt::Key_Return);
+        format->lineEdit()->selectAll();
+        QTest::keyClicks(format->lineEdit(), QStringLiteral("%H"));
+        QTest::keyClick(format->lineEdit(), Qt::Key_Return);
+
+        const QString file = f.ThemePath(QStringLiteral("typed"));
+        QCOMPARE(Value(file, "Caption", "Language"), QStringLiteral("klingon"));
+        QCOMPARE(Value(file, "Caption", "Format"), QStringLiteral("%H"));
+        // The item lists are fixed: typed texts are not added to them.
+        QCOMPARE(language->count(), 40);
+        QCOMPARE(format->count(), 7);
+        QCOMPARE(language->findText(QStringLiteral("klingon")), -1);
+    }
+
     void emptyNameIsRefused() {
         CustomizerFixture f;
         f.WriteTheme(QStringLiteral("a"), "");

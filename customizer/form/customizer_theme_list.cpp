@@ -50,6 +50,10 @@ void TTikloomCustomizer::FillThemeList() {
                          QDir::Name | QDir::IgnoreCase);
     for (const QString& entry : entries) {
         const QString name = RemoveLastExtension(entry);
+        // A theme is opened as its name + ".tkm": on a file system that tells
+        // letter case apart, "x.TKM" could be neither loaded, applied nor deleted.
+        if (!QFileInfo::exists(ThemeFilePath(name)))
+            continue;
         list->addItem(name);
         if (SameThemeName(name, CurrentThemeName))
             list->setCurrentRow(list->count() - 1);

@@ -43,6 +43,8 @@ private slots:
         f.WriteTheme(QStringLiteral("Red"), "[Dimension]\nRadius=300\n");
         QVERIFY(QDir(f.Folder()).mkpath(QStringLiteral("Themes/x.tkm")));
         f.WriteFile(QStringLiteral("Themes/notes.txt"), "not a theme");
+        // Opened as its name + ".tkm", which does not exist: not a theme here.
+        f.WriteFile(QStringLiteral("Themes/Upper.TKM"), "[Dimension]\nRadius=100\n");
         f.WriteSettings("[Theme]\nfilename=RED.tkm\n"); // any letter case matches
 
         auto* list = f.Find<QListWidget>("lbThemeList");

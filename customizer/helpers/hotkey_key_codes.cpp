@@ -31,7 +31,10 @@ std::optional<QChar> ControlCharacterOfKey(int qtKey) {
 } // namespace
 
 QString HotkeyTextForCode(int keyCode) {
-    return QString(QChar(static_cast<char16_t>(keyCode & kKeyCodeMask)));
+    // Code 0 (or 256, ...) names no character: the box stays empty rather
+    // than holding a NUL character.
+    const char16_t code = static_cast<char16_t>(keyCode & kKeyCodeMask);
+    return code == 0 ? QString() : QString(QChar(code));
 }
 
 int HotkeyCodeForText(const QString& text) {

@@ -16,7 +16,7 @@ constexpr int kWinModifierBit = 8;
 constexpr int kDefaultShortcutModifier = kWinModifierBit;
 constexpr int kDefaultShortcutKey = 67; // the letter C
 
-// The character shown for a stored key code (its low 8 bits).
+// The character shown for a stored key code (its low 8 bits); empty for 0.
 QString HotkeyTextForCode(int keyCode);
 
 // The stored code for the text of the hot-key box: its first character's

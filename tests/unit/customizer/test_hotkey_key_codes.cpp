@@ -58,6 +58,8 @@ private slots:
         QCOMPARE(HotkeyTextForCode(67), QStringLiteral("C"));
         QCOMPARE(HotkeyTextForCode(0x100 + 75), QStringLiteral("K"));
         QCOMPARE(HotkeyTextForCode(8), QStringLiteral("\b"));
+        QCOMPARE(HotkeyTextForCode(0), QString());
+        QCOMPARE(HotkeyTextForCode(0x200), QString());
         QCOMPARE(HotkeyCodeForText(QString()), 0);
     }
 };

@@ -132,6 +132,15 @@ void TTikloomCustomizer::ConnectHandlers() {
         connect(key, &QCheckBox::toggled, this, &TTikloomCustomizer::chkKeyClick);
     connect(u->chkStartup, &QCheckBox::toggled, this, &TTikloomCustomizer::chkStartupClick);
     u->txtHotkey->installEventFilter(this);
+    // The box turns letters to upper case, also in text pasted into it.
+    connect(u->txtHotkey, &QLineEdit::textEdited, this, [this](const QString& text) {
+        const QString upper = text.toUpper();
+        if (upper == text)
+            return;
+        const int caret = ui->txtHotkey->cursorPosition();
+        ui->txtHotkey->setText(upper);
+        ui->txtHotkey->setCursorPosition(caret);
+    });
     connect(u->pageMain, &QTabWidget::currentChanged, this, [this](int index) {
         if (ui->pageMain->widget(index) == ui->tabOptions)
             tabOptionsShow();

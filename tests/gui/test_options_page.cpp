@@ -5,9 +5,11 @@
 #include "support/customizer_fixture.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -223,6 +225,12 @@ private slots:
                             Qt::NoModifier);
         QCOMPARE(box->text(), QString());
         QCOMPARE(HotKey(f), QStringLiteral("<absent>"));
+        // Pasted text is shown in upper case, and not stored.
+        QGuiApplication::clipboard()->setText(QStringLiteral("ab"));
+        box->paste();
+        QCOMPARE(box->text(), QStringLiteral("AB"));
+        QCOMPARE(HotKey(f), QStringLiteral("<absent>"));
+        box->clear();
         // A character without a key code is refused with a beep.
         QTest::keyClick(box, Qt::Key_Adiaeresis, Qt::NoModifier);
         QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString::fromUtf8("\xc3\xa4"),

@@ -18,6 +18,15 @@ OpacityChange ApplyCtrlRule(AppState& state) {
     return change;
 }
 
+void ForgetRestingBound(AppState& state) {
+    state.Clamp = OpacityClamp::Between;
+}
+
+void PrepareFadeIn(AppState& state) {
+    state.CurrentAlpha = 0;
+    ForgetRestingBound(state);
+}
+
 int HoverTarget(double distance, int minAlpha) {
     const int beyond = static_cast<int>(std::trunc(distance - kHoverInnerRadius));
     return minAlpha + kHoverSlope * beyond;

@@ -33,6 +33,16 @@ OpacityChange ApplyCtrlRule(AppState& state);
 // clock's centre: MinAlpha + 2 x (distance - 64, truncated toward zero).
 int HoverTarget(double distance, int minAlpha);
 
+// The window shows an opacity the hover rule may not have chosen (a new theme
+// brings new bounds): the rule's next result is applied even at the bound it
+// rested at before.
+void ForgetRestingBound(AppState& state);
+
+// A clock restored from the tray is presented at opacity 0 and faded in by
+// the hover rule. Opacity 0 is neither bound, so the rule's first result is
+// applied even when it is the bound the rule rested at before the tray.
+void PrepareFadeIn(AppState& state);
+
 // Ctrl up: steps CurrentAlpha toward the hover target by at most 30, clamps
 // it to [MinAlpha, MaxAlpha] (a bound already rested at is not applied again)
 // and makes the window click-through.

@@ -228,7 +228,7 @@ void ClockApp::Minimize() {
 
 void ClockApp::Restore() {
     if (state_.Minimized) {
-        state_.CurrentAlpha = 0;
+        PrepareFadeIn(state_);
         tray_->Remove();
         DrawTime(state_);
         window_->show();

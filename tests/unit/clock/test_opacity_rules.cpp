@@ -132,6 +132,21 @@ private slots:
         QCOMPARE(near.Clamp, OpacityClamp::Between);
     }
 
+    void aClockRestoredUnderThePointerShowsItsMinimumAtOnce() {
+        // The pointer rested on the clock when the hot key sent it to the tray.
+        AppState state = Themed(60, 220);
+        state.CurrentAlpha = 60;
+        state.Clickable = false;
+        state.Clamp = OpacityClamp::AtMin;
+        // Restored, it is presented at 0; the first hover tick must show MinAlpha.
+        PrepareFadeIn(state);
+        QCOMPARE(state.CurrentAlpha, 0);
+        const OpacityChange change = ApplyHoverRule(state, kCentre, kWindow);
+        QVERIFY(change.ApplyOpacity);
+        QCOMPARE(state.CurrentAlpha, 60);
+        QVERIFY(!ApplyHoverRule(state, kCentre, kWindow).ApplyOpacity); // now it rests
+    }
+
     void theFirstHoverTickMakesTheWindowClickThrough() {
         AppState state = Themed(60, 200);
         QVERIFY(state.Clickable); // clickable at creation

@@ -3,12 +3,14 @@
 #include "clock/core/pixel_buffer.h"
 #include "clock/platform/frame_mask.h"
 #include "clock/platform/keyboard_input.h"
+#include "clock/platform/taskbar_state.h"
 
 #include <QApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShowEvent>
 #include <QToolTip>
 #include <QWindow>
 
@@ -154,6 +156,14 @@ void ClockWindow::keyPressEvent(QKeyEvent* event) {
 
 void ClockWindow::moveEvent(QMoveEvent*) {
     emit Moved();
+}
+
+// Sent before the window is mapped, except for a show the window system made
+// of a window that is mapped already.
+void ClockWindow::showEvent(QShowEvent* event) {
+    if (!event->spontaneous())
+        KeepOutOfTaskbar(windowHandle());
+    QWidget::showEvent(event);
 }
 
 } // namespace tikloom

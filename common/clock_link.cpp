@@ -1,19 +1,43 @@
 #include "common/clock_link.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLocalSocket>
 #include <QStandardPaths>
 #include <unistd.h>
 
 namespace tikloom {
 
+namespace {
+
+constexpr QFile::Permissions kOwnerOnly = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+constexpr QFile::Permissions kOthers = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                       QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+
+// A folder of this user's own that nobody else can enter: only there can no
+// other user replace or listen on the programs' sockets.
+bool IsPrivateFolder(const QString& folder) {
+    const QFileInfo info(folder);
+    return info.isDir() && !info.isSymLink() && info.ownerId() == getuid() &&
+           (info.permissions() & kOthers) == 0;
+}
+
+QString MakePrivateFolder(const QString& folder) {
+    QDir().mkpath(folder);
+    QFile::setPermissions(folder, kOwnerOnly);
+    return IsPrivateFolder(folder) ? folder : QString();
+}
+
+} // namespace
+
 QString LocalServerPath(const QString& className) {
     QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (folder.isEmpty() || !QDir(folder).exists()) {
-        // No runtime folder: make our own, readable by this user only.
-        folder = QDir::tempPath() + QStringLiteral("/tikloom-%1").arg(getuid());
-        QDir().mkpath(folder);
-        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        // No runtime folder: make our own, readable by this user only. A
+        // folder of that name that another user made first is not used.
+        folder = MakePrivateFolder(QDir::tempPath() + QStringLiteral("/tikloom-%1").arg(getuid()));
+        if (folder.isEmpty())
+            folder = MakePrivateFolder(QDir::homePath() + QStringLiteral("/.tikloom-runtime"));
     }
     return folder + QLatin1Char('/') + className + QStringLiteral(".socket");
 }

@@ -1,0 +1,60 @@
+// Where the programs' rendezvous sockets lie.
+
+#include "common/clock_link.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace tikloom;
+
+class ClockLinkTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void runtimeFolderHoldsTheSockets() {
+        QTemporaryDir runtime;
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+        QCOMPARE(LocalServerPath(QStringLiteral("Tikloom")),
+                 runtime.path() + QStringLiteral("/Tikloom.socket"));
+    }
+
+    void withoutRuntimeFolderAPrivateTemporaryFolder() {
+        QTemporaryDir temporary;
+        qunsetenv("XDG_RUNTIME_DIR");
+        qputenv("TMPDIR", QFile::encodeName(temporary.path()));
+        const QString path = LocalServerPath(QStringLiteral("Tikloom"));
+        const QString folder = temporary.path() + QStringLiteral("/tikloom-%1").arg(getuid());
+        QCOMPARE(path, folder + QStringLiteral("/Tikloom.socket"));
+        const QFileInfo info(folder);
+        QCOMPARE(info.ownerId(), getuid());
+        QVERIFY(info.permissions().testFlag(QFile::WriteOwner));
+        const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                          QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+        QCOMPARE(info.permissions() & others, QFile::Permissions());
+    }
+
+    void aFolderAnotherUserMadeFirstIsNotUsed() {
+        if (geteuid() != 0)
+            QSKIP("needs to give a folder to another user");
+        QTemporaryDir temporary;
+        QTemporaryDir home;
+        qunsetenv("XDG_RUNTIME_DIR");
+        qputenv("TMPDIR", QFile::encodeName(temporary.path()));
+        qputenv("HOME", QFile::encodeName(home.path()));
+        // Another user's open folder of the very name the clock would use.
+        const QString squatted = temporary.path() + QStringLiteral("/tikloom-%1").arg(getuid());
+        QVERIFY(QDir().mkdir(squatted));
+        QVERIFY(chown(QFile::encodeName(squatted).constData(), 65534, 65534) == 0);
+        QVERIFY(chmod(QFile::encodeName(squatted).constData(), 0777) == 0);
+        const QString path = LocalServerPath(QStringLiteral("Tikloom"));
+        QVERIFY2(!path.startsWith(squatted), qPrintable(path));
+        QCOMPARE(path, home.path() + QStringLiteral("/.tikloom-runtime/Tikloom.socket"));
+    }
+};
+
+QTEST_GUILESS_MAIN(ClockLinkTest)
+#include "test_clock_link.moc"

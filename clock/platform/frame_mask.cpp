@@ -4,19 +4,29 @@ namespace tikloom {
 
 namespace {
 
-int AlphaAt(const QImage& frame, int x, int y) {
-    return qAlpha(reinterpret_cast<const QRgb*>(frame.constScanLine(y))[x]);
+constexpr int kBitsPerByte = 8;
+
+const QRgb* RowOf(const QImage& frame, int y) {
+    return reinterpret_cast<const QRgb*>(frame.constScanLine(y));
 }
 
 } // namespace
 
+// Made once a second: rows are read through plain pointers and the bits
+// gathered a byte at a time, as a pixel-by-pixel walk through QImage's and
+// QByteArray's checked accessors cost more than the frame's drawing.
 QByteArray OutlineSignature(const QImage& frame, int minAlpha) {
-    QByteArray bits((frame.width() * frame.height() + 7) / 8, '\0');
+    const int width = frame.width();
+    const int height = frame.height();
+    QByteArray bits((width * height + kBitsPerByte - 1) / kBitsPerByte, '\0');
+    auto* out = reinterpret_cast<unsigned char*>(bits.data());
     int index = 0;
-    for (int y = 0; y < frame.height(); ++y) {
-        for (int x = 0; x < frame.width(); ++x, ++index) {
-            if (AlphaAt(frame, x, y) >= minAlpha)
-                bits[index / 8] = static_cast<char>(bits[index / 8] | (1 << (index % 8)));
+    for (int y = 0; y < height; ++y) {
+        const QRgb* row = RowOf(frame, y);
+        for (int x = 0; x < width; ++x, ++index) {
+            if (qAlpha(row[x]) >= minAlpha)
+                out[index / kBitsPerByte] |=
+                    static_cast<unsigned char>(1u << (index % kBitsPerByte));
         }
     }
     return bits;
@@ -24,13 +34,15 @@ QByteArray OutlineSignature(const QImage& frame, int minAlpha) {
 
 QRegion VisibleRegion(const QImage& frame, int minAlpha) {
     QRegion region;
+    const int width = frame.width();
     for (int y = 0; y < frame.height(); ++y) {
+        const QRgb* row = RowOf(frame, y);
         int x = 0;
-        while (x < frame.width()) {
-            while (x < frame.width() && AlphaAt(frame, x, y) < minAlpha)
+        while (x < width) {
+            while (x < width && qAlpha(row[x]) < minAlpha)
                 ++x;
             const int start = x;
-            while (x < frame.width() && AlphaAt(frame, x, y) >= minAlpha)
+            while (x < width && qAlpha(row[x]) >= minAlpha)
                 ++x;
             if (x > start)
                 region += QRect(start, y, x - start, 1);

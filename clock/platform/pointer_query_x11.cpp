@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <cstdlib>
 #include <xcb/xcb.h>
+#include <xcb/xcbext.h>
 
 namespace tikloom {
 
@@ -59,6 +60,17 @@ PointerState FromReply(xcb_query_pointer_reply_t* reply) {
     return state;
 }
 
+// The answer that arrived meanwhile, read without first waiting on the
+// connection (xcb_query_pointer_reply would poll it, a system call more per
+// tick); when it is not there yet, waits for it.
+xcb_query_pointer_reply_t* ArrivedReply(xcb_connection_t* connection,
+                                        xcb_query_pointer_cookie_t question) {
+    void* reply = nullptr;
+    if (xcb_poll_for_reply(connection, question.sequence, &reply, nullptr) != 0)
+        return static_cast<xcb_query_pointer_reply_t*>(reply);
+    return xcb_query_pointer_reply(connection, question, nullptr);
+}
+
 } // namespace
 
 PointerState QueryPointer() {
@@ -79,7 +91,7 @@ PointerState PollPointer(int maxAgeMs) {
 
     PointerState state;
     if (pending && asked.elapsed() <= maxAgeMs) {
-        state = FromReply(xcb_query_pointer_reply(connection, question, nullptr));
+        state = FromReply(ArrivedReply(connection, question));
     } else {
         if (pending)
             xcb_discard_reply(connection, question.sequence);

@@ -35,16 +35,29 @@ bool TrayClock::Refresh(const ClockTime& time, bool showSecondMark) {
         return false;
     QIcon icon;
     icon.addPixmap(QPixmap::fromImage(DrawTrayClock(time, showSecondMark, kSmallIconSize)));
-    const QSize traySize = icon_->geometry().size();
-    int large = qMin(traySize.width(), traySize.height());
-    if (large <= kSmallIconSize || large > kLargestTraySize)
-        large = kLikelyLargeSize;
-    icon.addPixmap(QPixmap::fromImage(DrawTrayClock(time, showSecondMark, large)));
+    icon.addPixmap(QPixmap::fromImage(DrawTrayClock(time, showSecondMark, LargeIconSize(time))));
     icon_->setIcon(icon);
     icon_->setToolTip(TrayTooltipText(time, QLocale::system()));
     if (!icon_->isVisible())
         icon_->show();
     return true;
+}
+
+// The icon's place in the tray is a round trip to the X server; it is read
+// when the icon is new and then once a minute, which still follows a tray
+// that grows or shrinks.
+int TrayClock::LargeIconSize(const ClockTime& time) {
+    // An icon not yet shown has no place: read again at the next refresh.
+    const bool shown = icon_->isVisible();
+    if (!sizeFromShownIcon_ || !shown || time.Minute != sizeMinute_) {
+        sizeFromShownIcon_ = shown;
+        const QSize traySize = icon_->geometry().size();
+        largeSize_ = qMin(traySize.width(), traySize.height());
+        if (largeSize_ <= kSmallIconSize || largeSize_ > kLargestTraySize)
+            largeSize_ = kLikelyLargeSize;
+        sizeMinute_ = time.Minute;
+    }
+    return largeSize_;
 }
 
 void TrayClock::Remove() {

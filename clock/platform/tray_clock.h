@@ -26,7 +26,12 @@ signals:
     void MenuRequested(QPoint cursor);
 
 private:
+    int LargeIconSize(const ClockTime& time);
+
     QSystemTrayIcon* icon_;
+    int largeSize_ = 0;
+    bool sizeFromShownIcon_ = false;
+    int sizeMinute_ = -1;
 };
 
 } // namespace tikloom

@@ -42,13 +42,27 @@ const QString& SansSerifFamily() {
 
 // The installed family of that name, or the generic sans-serif family. The
 // font matcher is not asked, because it would quietly pick a look-alike.
-QString ExistingFamilyOrSansSerif(const QString& faceName) {
+QString FindFamilyOrSansSerif(const QString& faceName) {
     for (const QString& family : InstalledFamilies()) {
         if (FamilyWithoutFoundry(family).compare(faceName, Qt::CaseInsensitive) == 0) {
             return family;
         }
     }
     return SansSerifFamily();
+}
+
+// The caption's font is made for every frame, always of the same name: the
+// last answer is kept instead of walking the family list again.
+QString ExistingFamilyOrSansSerif(const QString& faceName) {
+    static QString& lastName = *new QString;
+    static QString& lastFamily = *new QString;
+    static bool answered = false;
+    if (!answered || faceName != lastName) {
+        lastFamily = FindFamilyOrSansSerif(faceName);
+        lastName = faceName;
+        answered = true;
+    }
+    return lastFamily;
 }
 
 constexpr uint32_t kOpaqueAlpha = 255;

@@ -1,5 +1,6 @@
 #include "clock/core/monitor_rules.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tikloom {
@@ -19,6 +20,22 @@ int Proportional(int newStart, int newLength, int oldStart, int oldLength, int w
 
 QPoint ClockCentre(const QRect& windowRect) {
     return {windowRect.left() + kHalfClock, windowRect.top() + kHalfClock};
+}
+
+QRect NearestMonitor(const QRect& windowRect, const QVector<QRect>& monitors) {
+    const QPoint centre = ClockCentre(windowRect);
+    QRect nearest;
+    long long best = -1;
+    for (const QRect& monitor : monitors) {
+        const int dx = std::max({monitor.left() - centre.x(), 0, centre.x() - monitor.right()});
+        const int dy = std::max({monitor.top() - centre.y(), 0, centre.y() - monitor.bottom()});
+        const long long distance = 1LL * dx * dx + 1LL * dy * dy;
+        if (best < 0 || distance < best) {
+            best = distance;
+            nearest = monitor;
+        }
+    }
+    return nearest;
 }
 
 std::optional<QPoint> KeepOnMonitor(const QRect& windowRect, const QVector<QRect>& monitors) {

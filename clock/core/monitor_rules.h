@@ -15,6 +15,11 @@ constexpr QPoint kFallbackPosition{10, 10};
 // The window's centre: (left + 64, top + 64).
 QPoint ClockCentre(const QRect& windowRect);
 
+// The monitor nearest to the window: the one holding its centre, else the
+// one whose rectangle lies closest to the centre (the first of equals). An
+// empty rectangle when there are no monitors.
+QRect NearestMonitor(const QRect& windowRect, const QVector<QRect>& monitors);
+
 // The position the window must move to, or nothing when its centre lies on
 // one of the monitors. Monitor rectangles are whole-monitor geometries.
 std::optional<QPoint> KeepOnMonitor(const QRect& windowRect, const QVector<QRect>& monitors);

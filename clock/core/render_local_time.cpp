@@ -1,7 +1,8 @@
 #include "clock/core/render_local_time.h"
 
+#include "clock/core/cached_local_time.h"
+
 #include <QByteArray>
-#include <QDateTime>
 
 namespace tikloom {
 
@@ -9,20 +10,11 @@ namespace {
 
 constexpr int kTmYearBase = 1900;
 
+// Without a source of its own the renderer reads the system clock the way
+// the running clock does.
 ClockTime SystemLocalTime() {
-    const QDateTime now = QDateTime::currentDateTime();
-    const QDate date = now.date();
-    const QTime time = now.time();
-    ClockTime result;
-    result.Year = static_cast<uint16_t>(date.year());
-    result.Month = static_cast<uint16_t>(date.month());
-    result.DayOfWeek = static_cast<uint16_t>(date.dayOfWeek() % 7); // Qt: Monday 1 .. Sunday 7
-    result.Day = static_cast<uint16_t>(date.day());
-    result.Hour = static_cast<uint16_t>(time.hour());
-    result.Minute = static_cast<uint16_t>(time.minute());
-    result.Second = static_cast<uint16_t>(time.second());
-    result.Milliseconds = static_cast<uint16_t>(time.msec());
-    return result;
+    static CachedLocalTime systemTime;
+    return systemTime();
 }
 
 } // namespace

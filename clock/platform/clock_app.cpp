@@ -28,7 +28,6 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QScreen>
-#include <algorithm>
 
 namespace tikloom {
 
@@ -52,24 +51,6 @@ QVector<QRect> MonitorRects() {
     for (const QScreen* screen : QGuiApplication::screens())
         rects << screen->geometry();
     return rects;
-}
-
-// The monitor nearest to the window: the one holding its centre, else the
-// one whose rectangle lies closest to it.
-QRect NearestMonitor(const QRect& windowRect) {
-    const QPoint centre = ClockCentre(windowRect);
-    QRect nearest;
-    long long best = -1;
-    for (const QRect& monitor : MonitorRects()) {
-        const int dx = std::max({monitor.left() - centre.x(), 0, centre.x() - monitor.right()});
-        const int dy = std::max({monitor.top() - centre.y(), 0, centre.y() - monitor.bottom()});
-        const long long distance = 1LL * dx * dx + 1LL * dy * dy;
-        if (best < 0 || distance < best) {
-            best = distance;
-            nearest = monitor;
-        }
-    }
-    return nearest;
 }
 
 } // namespace
@@ -304,11 +285,11 @@ void ClockApp::ApplyKeepOnMonitor() {
 
 void ClockApp::RecordMove() {
     state_.RectAtLastMove = WindowRect();
-    state_.MonitorAtLastMove = NearestMonitor(state_.RectAtLastMove);
+    state_.MonitorAtLastMove = NearestMonitor(state_.RectAtLastMove, MonitorRects());
 }
 
 void ClockApp::ApplyDisplayChange() {
-    const QRect newMonitor = NearestMonitor(WindowRect());
+    const QRect newMonitor = NearestMonitor(WindowRect(), MonitorRects());
     const QPoint moved =
         PositionAfterDisplayChange(state_.RectAtLastMove, state_.MonitorAtLastMove, newMonitor);
     state_.WindowLeft = moved.x();

@@ -55,6 +55,15 @@ private slots:
         QCOMPARE(PositionAfterDisplayChange(QRect(), QRect(), QRect(0, 0, 1920, 1080)),
                  QPoint(10, 10));
     }
+
+    void nearestMonitorHoldsTheCentreElseLiesClosest() {
+        const QVector<QRect> monitors{QRect(0, 0, 1024, 768), QRect(1024, 0, 1280, 1024)};
+        QCOMPARE(NearestMonitor(QRect(1100, 100, 128, 128), monitors), monitors[1]);
+        // Centre (900, 800) lies on neither: 33 px below the first, 124 px left of the second.
+        QCOMPARE(NearestMonitor(QRect(836, 736, 128, 128), monitors), monitors[0]);
+        QCOMPARE(NearestMonitor(QRect(-500, 100, 128, 128), monitors), monitors[0]);
+        QCOMPARE(NearestMonitor(QRect(0, 0, 128, 128), {}), QRect());
+    }
 };
 
 QTEST_GUILESS_MAIN(MonitorRulesTest)

@@ -1,10 +1,10 @@
 #include "clock/platform/single_instance.h"
 
 #include "common/clock_link.h"
+#include "common/local_rendezvous.h"
 
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QLockFile>
 
 namespace tikloom {
 
@@ -18,20 +18,9 @@ ClockRendezvous::ClockRendezvous(std::function<void()> reload)
 }
 
 bool ClockRendezvous::Claim() {
-    // A running clock is found without touching any file.
-    if (RequestClockReload() != ReloadResult::NoClock)
-        return false;
-    const QString path = LocalServerPath(kClockClass);
-    // Two clocks starting at once must not both find the name free: check
-    // again under the lock before taking it.
-    QLockFile lock(path + QStringLiteral(".lock"));
-    lock.tryLock(kReloadTimeoutMs);
-    if (RequestClockReload() != ReloadResult::NoClock)
-        return false;
-    // Nobody answers: whatever socket file is there is a leftover.
-    QLocalServer::removeServer(path);
-    server_->listen(path);
-    return true;
+    // A running clock is found without touching any file, and reloads.
+    return !HandOverOrListen(*server_, LocalServerPath(kClockClass),
+                             [] { return RequestClockReload() != ReloadResult::NoClock; });
 }
 
 void ClockRendezvous::Serve() {

@@ -1,40 +1,35 @@
 #include "customizer/form/single_instance.h"
 
+#include "common/local_rendezvous.h"
+
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QLockFile>
 
 namespace tikloom {
 
 namespace {
 constexpr char kActivateRequest[] = "activate\n";
 constexpr int kConnectTimeoutMs = 2000;
-constexpr int kLockTimeoutMs = 5000;
 } // namespace
 
 SingleInstance::SingleInstance(const QString& serverPath, QObject* parent)
     : QObject(parent), ServerPath(serverPath) {}
 
 bool SingleInstance::HandOverToRunningInstance() {
-    // The lock makes "nobody answers, so take the name" one step for two
-    // customizers started at the same moment.
-    QLockFile lock(ServerPath + QStringLiteral(".lock"));
-    lock.tryLock(kLockTimeoutMs);
+    Server = new QLocalServer(this);
+    connect(Server, &QLocalServer::newConnection, this, &SingleInstance::AcceptConnections);
+    return HandOverOrListen(*Server, ServerPath, [this] { return AskToComeForward(); });
+}
 
+bool SingleInstance::AskToComeForward() const {
     QLocalSocket socket;
     socket.connectToServer(ServerPath);
-    if (socket.waitForConnected(kConnectTimeoutMs)) {
-        socket.write(kActivateRequest);
-        socket.waitForBytesWritten(kConnectTimeoutMs);
-        socket.disconnectFromServer();
-        return true;
-    }
-    // Nobody answers: a socket file left behind by a crash may be removed.
-    QLocalServer::removeServer(ServerPath);
-    Server = new QLocalServer(this);
-    if (Server->listen(ServerPath))
-        connect(Server, &QLocalServer::newConnection, this, &SingleInstance::AcceptConnections);
-    return false;
+    if (!socket.waitForConnected(kConnectTimeoutMs))
+        return false;
+    socket.write(kActivateRequest);
+    socket.waitForBytesWritten(kConnectTimeoutMs);
+    socket.disconnectFromServer();
+    return true;
 }
 
 void SingleInstance::AcceptConnections() {

@@ -26,6 +26,8 @@ signals:
 
 private:
     void AcceptConnections();
+    // True when an instance listens on ServerPath; it is asked to come forward.
+    bool AskToComeForward() const;
 
     QString ServerPath;
     QLocalServer* Server = nullptr;

@@ -8,7 +8,7 @@ set -u
 
 SOURCE_FOLDER=${1:-$(dirname "$0")/../build/bin}
 SECONDS_PER_PHASE=${MEASURE_SECONDS:-60}
-DISPLAY_NUMBER=190
+DISPLAY_NUMBER=$((190 + ${TIKLOOM_E2E_DISPLAY_OFFSET:-0}))
 [ -x "$SOURCE_FOLDER/tikloom" ] || { echo "no tikloom in $SOURCE_FOLDER" >&2; exit 2; }
 
 WORK=$(mktemp -d /tmp/tikloom-measure.XXXXXX)

@@ -7,7 +7,9 @@
 set -u
 
 CLOCK_SOURCE_FOLDER=${1:?program folder}
-CLOCK_DISPLAY_NUMBER=${2:?display number}
+# TIKLOOM_E2E_DISPLAY_OFFSET moves every test's display, so that two test runs
+# on one machine (two checkouts) do not meet on the same X server.
+CLOCK_DISPLAY_NUMBER=$((${2:?display number} + ${TIKLOOM_E2E_DISPLAY_OFFSET:-0}))
 CLOCK_WORK=$(mktemp -d /tmp/tikloom-e2e.XXXXXX)
 CLOCK_FOLDER=$CLOCK_WORK/app/
 CLOCK_PIDS=()

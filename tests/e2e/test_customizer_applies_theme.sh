@@ -8,7 +8,7 @@ set -u
 BIN="${1:?usage: $0 <program folder>}"
 BIN="$(cd "$BIN" && pwd)"
 # This script's display number; the next free one when another server holds it.
-FIRST_DISPLAY_NUMBER=73
+FIRST_DISPLAY_NUMBER=$((73 + ${TIKLOOM_E2E_DISPLAY_OFFSET:-0}))
 
 if [ ! -x "$BIN/tikloom" ]; then
     echo "skipped: $BIN/tikloom does not exist"

@@ -91,6 +91,11 @@ public:
     void ReadCurrentTheme();
     void ApplyCurrentTheme();
     void UpdateThemeButtons();
+    // The entries of the theme folder that may be themes (name + ".tkm").
+    QStringList ThemeFolderEntries() const;
+    // The theme a typed or stored name means: the existing theme of exactly
+    // that name, else the one whose name differs only in letter case.
+    QString ThemeNameMeant(const QString& name) const;
 
     // Theme editor (customizer_theme_editor.cpp).
     void LoadEditorTheme();
@@ -145,6 +150,9 @@ private:
     void ConnectHandlers();
     void NotifyClock();
     bool lbThemeListKeyDown(QKeyEvent* event);
+    // A click on the selected entry changes no row; it is told apart from one
+    // that does, so that every click runs lbThemeListClick exactly once.
+    bool ThemeRowChangedByPress = false;
     PaintBox* PreviewOfPanel(const QObject* panel) const;
     // A font panel's setting as the theme gives it (the size may be 0 points).
     static void SetPanelFontValues(QWidget* panel, const QString& family, int points);

@@ -33,6 +33,19 @@ void TTikloomCustomizer::ReadCurrentTheme() {
     CurrentThemeName = RemoveLastExtension(fileName);
 }
 
+QStringList TTikloomCustomizer::ThemeFolderEntries() const {
+    // Every kind of entry counts, folders and hidden files included. Names come
+    // in the order of a case-blind name sort, as the file manager shows them.
+    return QDir(ThemeFolder())
+        .entryList({QStringLiteral("*") + QLatin1String(kThemeExtension)},
+                   QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                   QDir::Name | QDir::IgnoreCase);
+}
+
+QString TTikloomCustomizer::ThemeNameMeant(const QString& name) const {
+    return ThemeNameOnDisk(name, ThemeFolderEntries());
+}
+
 void TTikloomCustomizer::FillThemeList() {
     ReadCurrentTheme();
     QListWidget* list = ui->lbThemeList;
@@ -41,13 +54,8 @@ void TTikloomCustomizer::FillThemeList() {
     list->clear();
     list->addItem(kDefaultThemeEntry);
     list->setCurrentRow(0);
-    // Every kind of entry counts, folders and hidden files included. Names come
-    // in the order of a case-blind name sort, as the file manager shows them.
-    const QDir folder(ThemeFolder());
-    const QStringList entries =
-        folder.entryList({QStringLiteral("*") + QLatin1String(kThemeExtension)},
-                         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                         QDir::Name | QDir::IgnoreCase);
+    const QStringList entries = ThemeFolderEntries();
+    const QString current = ThemeNameOnDisk(CurrentThemeName, entries);
     for (const QString& entry : entries) {
         const QString name = RemoveLastExtension(entry);
         // A theme is opened as its name + ".tkm": on a file system that tells
@@ -55,19 +63,20 @@ void TTikloomCustomizer::FillThemeList() {
         if (!QFileInfo::exists(ThemeFilePath(name)))
             continue;
         list->addItem(name);
-        if (SameThemeName(name, CurrentThemeName))
+        if (name == current)
             list->setCurrentRow(list->count() - 1);
     }
 }
 
 void TTikloomCustomizer::ApplyCurrentTheme() {
+    CurrentThemeName = ThemeNameMeant(CurrentThemeName);
     WriteProfileOrThrow(SettingsPath(), kThemeSection, kFileNameKey,
                         CurrentThemeName + QLatin1String(kThemeExtension));
     NotifyClock();
 }
 
 void TTikloomCustomizer::UpdateThemeButtons() {
-    const bool locked = IsReadOnlyFile(ThemeFilePath(ui->txtThemeName->text()));
+    const bool locked = IsReadOnlyFile(ThemeFilePath(ThemeNameMeant(ui->txtThemeName->text())));
     ui->sbReadOnly->setChecked(locked);
     const bool deletable = ui->lbThemeList->currentRow() > 0;
     ui->cmdDeleteTheme->setEnabled(deletable);
@@ -105,7 +114,7 @@ void TTikloomCustomizer::txtThemeNameChange() {
 }
 
 void TTikloomCustomizer::sbReadOnlyClick() {
-    const QString target = ThemeFilePath(ui->txtThemeName->text());
+    const QString target = ThemeFilePath(ThemeNameMeant(ui->txtThemeName->text()));
     // Failures (a file that does not exist, say) show as the button popping back up.
     if (ui->sbReadOnly->isChecked())
         SetReadOnly(target);
@@ -116,7 +125,9 @@ void TTikloomCustomizer::sbReadOnlyClick() {
 
 void TTikloomCustomizer::cmdSaveThemeClick() {
     const QString name = ui->txtThemeName->text();
-    const QString target = ThemeFilePath(name);
+    // "LINEN" saves over linen.tkm rather than beside it, as on Windows.
+    const QString meant = ThemeNameMeant(name);
+    const QString target = ThemeFilePath(meant);
     QDir().mkpath(ThemeFolder());
     if (name.isEmpty()) {
         ShowMessage(QMessageBox::Warning, kErrorCaption,
@@ -133,7 +144,7 @@ void TTikloomCustomizer::cmdSaveThemeClick() {
         ui->txtThemeName->setFocus();
         return;
     }
-    CurrentThemeName = name;
+    CurrentThemeName = meant;
     SaveEditorTheme();
     ApplyCurrentTheme();
     FillThemeList();
@@ -142,7 +153,7 @@ void TTikloomCustomizer::cmdSaveThemeClick() {
 void TTikloomCustomizer::cmdDeleteThemeClick() {
     const QListWidgetItem* item = ui->lbThemeList->currentItem();
     const QString name = item ? item->text() : QString();
-    const QString target = ThemeFilePath(name);
+    const QString target = ThemeFilePath(ThemeNameMeant(name));
     // Only a file can be deleted; a folder named like a theme is left alone.
     if (name.isEmpty() || !QFileInfo(target).isFile())
         return;

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -158,6 +159,90 @@ private slots:
         QCOMPARE(f.Find<QSpinBox>("txtClockRadius")->value(), 480);
         QCOMPARE(CurrentFileName(f), QStringLiteral(".tkm"));
         QCOMPARE(f.ClockNotifications, 1);
+    }
+
+    void aNameDifferingOnlyInCaseMeansTheExistingTheme() {
+        CustomizerFixture f;
+        f.WriteTheme(QStringLiteral("linen"), "[Dimension]\nRadius=100\n");
+        f.WriteTheme(QStringLiteral("other"), "");
+        auto* list = f.Find<QListWidget>("lbThemeList");
+        auto* name = f.Find<QLineEdit>("txtThemeName");
+        auto* lock = f.Find<QToolButton>("sbReadOnly");
+        QTest::keyClicks(name, QStringLiteral("LINEN"));
+        f.Find<QSpinBox>("txtClockRadius")->setValue(200);
+        f.Form().cmdSaveThemeClick();
+        // Saved over linen.tkm, which the settings and the list name as it is.
+        QVERIFY(!QDir(f.Folder() + QStringLiteral("Themes")).entryList().contains("LINEN.tkm"));
+        QCOMPARE(tikloom::ReadProfileString(f.ThemePath(QStringLiteral("linen")),
+                                            QStringLiteral("Dimension"), QStringLiteral("Radius"),
+                                            QString(), tikloom::kCustomizerTextCapacity),
+                 QStringLiteral("200"));
+        QCOMPARE(CurrentFileName(f), QStringLiteral("linen.tkm"));
+        QCOMPARE(Entries(list), QStringList({"Default Theme", "linen", "other"}));
+        QCOMPARE(list->currentItem()->text(), QStringLiteral("linen"));
+
+        // The lock, pressed with the name typed in another case, locks linen.tkm ...
+        name->setText(QStringLiteral("Linen"));
+        lock->click();
+        QVERIFY(lock->isChecked());
+        QVERIFY(
+            !(QFileInfo(f.ThemePath(QStringLiteral("linen"))).permissions() & QFile::WriteOwner));
+        // ... and protects it from a save under any case of its name.
+        name->setText(QStringLiteral("LINEN"));
+        QVERIFY(lock->isChecked());
+        f.Form().cmdSaveThemeClick();
+        QCOMPARE(f.Messages.size(), 1);
+        QCOMPARE(f.Messages[0].caption, QStringLiteral("Error"));
+        QVERIFY(!QDir(f.Folder() + QStringLiteral("Themes")).entryList().contains("LINEN.tkm"));
+    }
+
+    void theExactNameWinsOverOneDifferingInCase() {
+        CustomizerFixture f;
+        f.WriteTheme(QStringLiteral("Slate"), "[Dimension]\nRadius=100\n");
+        f.WriteTheme(QStringLiteral("slate"), "[Dimension]\nRadius=200\n");
+        f.WriteSettings("[Theme]\nFileName=slate.tkm\n");
+        auto* list = f.Find<QListWidget>("lbThemeList");
+        QCOMPARE(list->currentItem()->text(), QStringLiteral("slate"));
+        QCOMPARE(f.Find<QSpinBox>("txtClockRadius")->value(), 200);
+        QFile::setPermissions(f.ThemePath(QStringLiteral("Slate")), QFile::ReadOwner);
+        // The typed name "slate" is not locked: its own file is writable.
+        auto* name = f.Find<QLineEdit>("txtThemeName");
+        name->clear();
+        name->setText(QStringLiteral("slate"));
+        QVERIFY(!f.Find<QToolButton>("sbReadOnly")->isChecked());
+        name->setText(QStringLiteral("Slate"));
+        QVERIFY(f.Find<QToolButton>("sbReadOnly")->isChecked());
+        ClickEntry(list, 1);
+        QCOMPARE(list->currentItem()->text(), QStringLiteral("Slate"));
+        QVERIFY(f.Find<QToolButton>("sbReadOnly")->isChecked());
+        QCOMPARE(CurrentFileName(f), QStringLiteral("Slate.tkm"));
+    }
+
+    void clickingTheSelectedEntryDoesWhatAnyClickDoes() {
+        CustomizerFixture f;
+        f.WriteTheme(QStringLiteral("blue"), "[Dimension]\nRadius=400\n");
+        auto* list = f.Find<QListWidget>("lbThemeList");
+        auto* del = f.Find<QPushButton>("cmdDeleteTheme");
+        auto* lock = f.Find<QToolButton>("sbReadOnly");
+        QTest::keyClicks(f.Find<QLineEdit>("txtThemeName"), QStringLiteral("fresh"));
+        f.Form().cmdSaveThemeClick();
+        QCOMPARE(f.ClockNotifications, 1);
+        QCOMPARE(list->currentItem()->text(), QStringLiteral("fresh"));
+        // A save leaves the buttons as they were; a click on the entry refreshes them.
+        QVERIFY(!del->isEnabled());
+        ClickEntry(list, list->currentRow());
+        QVERIFY(del->isEnabled());
+        QVERIFY(lock->isEnabled());
+        QCOMPARE(f.ClockNotifications, 2);
+        // A click that changes the row runs the handler once, not twice.
+        ClickEntry(list, 1);
+        QCOMPARE(list->currentItem()->text(), QStringLiteral("blue"));
+        QCOMPARE(f.ClockNotifications, 3);
+        // And a click on the selected entry reloads what the file holds now.
+        f.WriteTheme(QStringLiteral("blue"), "[Dimension]\nRadius=300\n");
+        ClickEntry(list, 1);
+        QCOMPARE(f.Find<QSpinBox>("txtClockRadius")->value(), 300);
+        QCOMPARE(f.ClockNotifications, 4);
     }
 
     void aFolderNamedLikeAThemeIsListedButNotDeleted() {

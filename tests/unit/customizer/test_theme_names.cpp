@@ -48,6 +48,25 @@ private slots:
         QVERIFY(!SameThemeName(QStringLiteral("Blue"), QStringLiteral("Blue2")));
     }
 
+    void aNameMeansTheExactFileFirstElseTheOneThatDiffersInCase() {
+        const QStringList files = {"linen.tkm", "Slate.tkm", "slate.tkm", "Upper.TKM", "x.png"};
+        // Exact match wins, also when another file differs only in case.
+        QCOMPARE(ThemeNameOnDisk("linen", files), QStringLiteral("linen"));
+        QCOMPARE(ThemeNameOnDisk("slate", files), QStringLiteral("slate"));
+        QCOMPARE(ThemeNameOnDisk("Slate", files), QStringLiteral("Slate"));
+        // The one file that differs in case only.
+        QCOMPARE(ThemeNameOnDisk("LINEN", files), QStringLiteral("linen"));
+        QCOMPARE(ThemeNameOnDisk("Linen", files), QStringLiteral("linen"));
+        // Two candidates and no exact one: no single file is meant.
+        QCOMPARE(ThemeNameOnDisk("SLATE", files), QStringLiteral("SLATE"));
+        // Another extension, or none matching: the name stands for a new file.
+        QCOMPARE(ThemeNameOnDisk("upper", files), QStringLiteral("upper"));
+        QCOMPARE(ThemeNameOnDisk("x", files), QStringLiteral("x"));
+        QCOMPARE(ThemeNameOnDisk("linen2", files), QStringLiteral("linen2"));
+        QCOMPARE(ThemeNameOnDisk("", {".tkm"}), QString());
+        QCOMPARE(ThemeNameOnDisk("Blue", {}), QStringLiteral("Blue"));
+    }
+
     void pickedImagesInsideTheFolderAreRelative() {
         QTemporaryDir root;
         const QString program = root.path() + QStringLiteral("/bin/");

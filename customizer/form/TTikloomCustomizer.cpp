@@ -59,9 +59,12 @@ TTikloomCustomizer::TTikloomCustomizer(const QString& programFolder, QWidget* pa
         button->setAutoDefault(true);
     ui->cmdSaveTheme->setDefault(true);
     // The caption boxes take any typed text but keep their fixed item lists.
+    // No completer: it matches items without regard to case and completes
+    // inline, so "%X" would be stored as "%x" and "%x" as "%x\n%X".
     for (QComboBox* box : {ui->cbCaptionLanguage, ui->cbCaptionFormat}) {
         box->lineEdit()->setMaxLength(128);
         box->setInsertPolicy(QComboBox::NoInsert);
+        box->setCompleter(nullptr);
     }
 
     ConnectHandlers();
@@ -79,9 +82,18 @@ TTikloomCustomizer::~TTikloomCustomizer() = default;
 
 void TTikloomCustomizer::ConnectHandlers() {
     auto* u = ui.get();
-    connect(u->lbThemeList, &QListWidget::currentRowChanged, this,
-            &TTikloomCustomizer::lbThemeListClick);
+    // A change of row (by the keys or a click) is a click; so is a click on
+    // the entry already selected, which changes no row.
+    connect(u->lbThemeList, &QListWidget::currentRowChanged, this, [this] {
+        ThemeRowChangedByPress = true;
+        lbThemeListClick();
+    });
+    connect(u->lbThemeList, &QListWidget::itemClicked, this, [this] {
+        if (!ThemeRowChangedByPress)
+            lbThemeListClick();
+    });
     u->lbThemeList->installEventFilter(this);
+    u->lbThemeList->viewport()->installEventFilter(this);
     connect(u->txtThemeName, &QLineEdit::textChanged, this,
             &TTikloomCustomizer::txtThemeNameChange);
     connect(u->sbReadOnly, &QToolButton::clicked, this, &TTikloomCustomizer::sbReadOnlyClick);
@@ -164,6 +176,9 @@ void TTikloomCustomizer::FormShow() {
 }
 
 bool TTikloomCustomizer::eventFilter(QObject* watched, QEvent* event) {
+    // Seen before the list handles the press, which may change the row.
+    if (event->type() == QEvent::MouseButtonPress && watched == ui->lbThemeList->viewport())
+        ThemeRowChangedByPress = false;
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (watched == ui->txtHotkey)

@@ -4,6 +4,7 @@
 #include "customizer/helpers/profile_write.h"
 #include "support/customizer_fixture.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -201,6 +202,30 @@ private slots:
         QCOMPARE(language->count(), 40);
         QCOMPARE(format->count(), 7);
         QCOMPARE(language->findText(QStringLiteral("klingon")), -1);
+    }
+
+    void typedCaptionTextsAreStoredExactlyAsTyped() {
+        // Each text is a prefix of an item or an item in another letter case.
+        const QList<QPair<const char*, QString>> typed = {
+            {"cbCaptionFormat", QStringLiteral("%X")},
+            {"cbCaptionFormat", QStringLiteral("%x")},
+            {"cbCaptionFormat", QStringLiteral("%D")},
+            {"cbCaptionLanguage", QStringLiteral("English")},
+            {"cbCaptionLanguage", QStringLiteral("germ")}};
+        for (const auto& [boxName, text] : typed) {
+            CustomizerFixture f;
+            QApplication::setActiveWindow(&f.Form());
+            auto* box = f.Find<QComboBox>(boxName);
+            box->setFocus();
+            box->lineEdit()->selectAll();
+            QTest::keyClicks(box->lineEdit(), text);
+            // Leaving the box, then saving with the button.
+            f.Find<QLineEdit>("txtThemeName")->setFocus();
+            QTest::keyClicks(f.Find<QLineEdit>("txtThemeName"), QStringLiteral("typed"));
+            f.Find<QPushButton>("cmdSaveTheme")->click();
+            const char* key = qstrcmp(boxName, "cbCaptionFormat") == 0 ? "Format" : "Language";
+            QCOMPARE(Value(f.ThemePath(QStringLiteral("typed")), "Caption", key), text);
+        }
     }
 
     void emptyNameIsRefused() {

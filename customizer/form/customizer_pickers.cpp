@@ -4,8 +4,10 @@
 
 #include "customizer/form/TTikloomCustomizer.h"
 
+#include <QCheckBox>
 #include <QColorDialog>
 #include <QFontDialog>
+#include <QGroupBox>
 
 namespace tikloom {
 
@@ -31,6 +33,17 @@ QFont RegularStyle(QFont font) {
     font.setStrikeOut(false);
     font.setStyleName(QString());
     return font;
+}
+
+// The panels show a face and a size only. Qt's dialog has no option to leave
+// out its effects (strike-out and underline), so their boxes and the group
+// that holds them are hidden.
+void HideEffects(QFontDialog& dialog) {
+    for (QCheckBox* effect : dialog.findChildren<QCheckBox*>()) {
+        effect->hide();
+        if (auto* group = qobject_cast<QGroupBox*>(effect->parentWidget()))
+            group->hide();
+    }
 }
 
 } // namespace
@@ -61,10 +74,19 @@ void TTikloomCustomizer::pnlFontClick() {
     }
     QFontDialog dialog(PanelFont(panel), this);
     dialog.setOption(QFontDialog::DontUseNativeDialog);
+    HideEffects(dialog);
+    // A face that is not installed is offered as a fallback face; unless the
+    // user picks another, the theme keeps its own name (and size).
+    const QFont offered = dialog.currentFont();
     if (RunDialog(dialog) != QDialog::Accepted) {
         return;
     }
-    SetPanelFont(panel, RegularStyle(dialog.currentFont()));
+    const QFont chosen = RegularStyle(dialog.currentFont());
+    const QString family =
+        chosen.family() == offered.family() ? PanelFontFamily(panel) : chosen.family();
+    const int points =
+        chosen.pointSize() == offered.pointSize() ? PanelFontPoints(panel) : chosen.pointSize();
+    SetPanelFontValues(panel, family, points);
 }
 
 } // namespace tikloom

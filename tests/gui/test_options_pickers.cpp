@@ -2,6 +2,7 @@
 #include "customizer/form/customizer_pickers.h"
 #include "support/customizer_fixture.h"
 
+#include <QCheckBox>
 #include <QColorDialog>
 #include <QFontDialog>
 #include <QTest>
@@ -86,6 +87,40 @@ private slots:
             QVERIFY(!result.underline());
             QVERIFY(!panel->font().bold());
         }
+    }
+
+    void fontNotInstalledIsKeptUnlessAnotherIsPicked() {
+        CustomizerFixture f;
+        f.WriteTheme(QStringLiteral("t"),
+                     "[Font]\nCaptionFontName=No Such Face Installed\nCaptionFontSize=0\n");
+        f.WriteSettings("[Theme]\nFileName=t.tkm\n");
+        QWidget* panel = f.Find<QWidget>("pnlCaptionFont");
+        bool effectsShown = true;
+        // OK without a change: the dialog offers its fallback face, which is not stored.
+        tikloom::SetPickerDialogRunner([&](QDialog& dialog) {
+            effectsShown = false;
+            for (QCheckBox* box : dialog.findChildren<QCheckBox*>())
+                effectsShown = effectsShown || box->isVisibleTo(&dialog);
+            return int(QDialog::Accepted);
+        });
+        Click(panel);
+        QVERIFY(!effectsShown);
+        f.Form().cmdSaveThemeClick();
+        QByteArray saved = CustomizerFixture::ReadFile(f.ThemePath(QStringLiteral("t")));
+        QVERIFY2(saved.contains("CaptionFontName=No Such Face Installed"), saved.constData());
+        QVERIFY2(saved.contains("CaptionFontSize=0"), saved.constData());
+
+        // A face the user picks replaces it.
+        tikloom::SetPickerDialogRunner([](QDialog& dialog) {
+            dynamic_cast<QFontDialog&>(dialog).setCurrentFont(
+                QFont(QStringLiteral("DejaVu Serif"), 14));
+            return int(QDialog::Accepted);
+        });
+        Click(panel);
+        f.Form().cmdSaveThemeClick();
+        saved = CustomizerFixture::ReadFile(f.ThemePath(QStringLiteral("t")));
+        QVERIFY2(saved.contains("CaptionFontName=DejaVu Serif"), saved.constData());
+        QVERIFY2(saved.contains("CaptionFontSize=140"), saved.constData());
     }
 
     void cancelledFontDialogChangesNothing() {

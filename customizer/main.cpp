@@ -14,7 +14,6 @@
 namespace {
 
 const QString kFormClass = QStringLiteral("TTikloomCustomizer");
-const QString kApplicationTitle = QStringLiteral("Tikloom Customizer");
 constexpr int kAnotherInstanceExitCode = 1;
 
 void BringForward(QWidget* form) {
@@ -39,7 +38,6 @@ int main(int argc, char** argv) {
     // desktop tells the customizer's windows apart.
     QCoreApplication::setApplicationName(kFormClass);
     tikloom::CustomizerApplication app(argc, argv);
-    QGuiApplication::setApplicationDisplayName(kApplicationTitle);
     QGuiApplication::setWindowIcon(tikloom::ApplicationIcon());
 
     tikloom::SingleInstance instance(tikloom::LocalServerPath(kFormClass));
@@ -54,7 +52,8 @@ int main(int argc, char** argv) {
         form.show();
         app.exec();
     } catch (const std::exception& error) {
-        QMessageBox::critical(nullptr, kApplicationTitle, QString::fromStdString(error.what()));
+        QMessageBox::critical(nullptr, tikloom::CustomizerApplication::Title(),
+                              QString::fromStdString(error.what()));
     }
     return 0;
 }

@@ -5,7 +5,13 @@
 
 namespace tikloom {
 
+// No application display name is set: the window system would add it to every
+// window's caption, and message boxes must read "Error" or "Confirmation" alone.
 CustomizerApplication::CustomizerApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+
+QString CustomizerApplication::Title() {
+    return QStringLiteral("Tikloom Customizer");
+}
 
 bool CustomizerApplication::notify(QObject* receiver, QEvent* event) {
     try {
@@ -23,7 +29,7 @@ void CustomizerApplication::ShowError(const QString& text) {
         ReportError(text);
         return;
     }
-    QMessageBox::critical(activeWindow(), applicationDisplayName(), text);
+    QMessageBox::critical(activeWindow(), Title(), text);
 }
 
 } // namespace tikloom

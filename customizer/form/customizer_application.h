@@ -16,6 +16,9 @@ public:
 
     bool notify(QObject* receiver, QEvent* event) override;
 
+    // "Tikloom Customizer", the caption of the form and of the error report.
+    static QString Title();
+
     // Shows the text of an error that left a handler. Tests replace it.
     std::function<void(const QString&)> ReportError;
 

@@ -122,7 +122,7 @@ std::vector<CaptionRow> BuildCaptionRows() {
         {kOptionsSheet, "MinimizeKey", "Minimize:", "", {"lblMinimizeKey"}},
         {kOptionsSheet,
          "Startup",
-         "Automatically &run Tikloom when I log on to Windows",
+         "Automatically &run Tikloom when you log in",
          "",
          {"chkStartup"}},
     };

@@ -124,7 +124,10 @@ void ClockWindow::mouseMoveEvent(QMouseEvent* event) {
         if ((event->position().toPoint() - pressOffset_).manhattanLength() <
             QApplication::startDragDistance())
             return;
-        drag_ = windowHandle()->startSystemMove() ? Drag::System : Drag::Manual;
+        // The window follows the pointer itself rather than through the window
+        // manager's move, which would take it from where the pointer is now
+        // and leave it short by the way travelled since the press.
+        drag_ = Drag::Manual;
     }
     if (drag_ == Drag::Manual)
         move(event->globalPosition().toPoint() - pressOffset_);

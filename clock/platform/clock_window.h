@@ -58,7 +58,7 @@ private:
     QCursor closedHand_{Qt::ClosedHandCursor};
     std::function<QString()> tooltipText_;
 
-    enum class Drag { None, Pressed, System, Manual };
+    enum class Drag { None, Pressed, Manual };
     Drag drag_ = Drag::None;
     QPoint pressOffset_; // pointer position inside the window at the press
 };

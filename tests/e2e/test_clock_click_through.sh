@@ -46,7 +46,7 @@ wait_for_exit "$CLOCK_PID"
 [ "$(ini_value Window Left),$(ini_value Window Top)" = "236,196" ] ||
     fail "dragged position not saved: $(ini_value Window Left),$(ini_value Window Top)"
 
-# Under a window manager the system's move does the dragging.
+# Under a window manager too the clock follows the pointer.
 background openbox
 sleep 0.5
 start_clock

@@ -112,6 +112,9 @@ namespace tikloom {
 
 int LanguageFileCodePage(const QString& languageFile, int charset) {
     constexpr int kCharsetMask = 0xFF;
+    // The empty path (no language file) is not opened: Qt would warn on stderr.
+    if (languageFile.isEmpty())
+        return kAutoCodePage;
     QFile file(languageFile);
     if (!file.open(QIODevice::ReadOnly) || IsValidUtf8(file.readAll()))
         return kAutoCodePage;

@@ -40,7 +40,8 @@ std::list<CachedProfile>& Cache() {
 ProfileSnapshot ReadSnapshot(const QString& path) {
     ProfileSnapshot snapshot;
     QFile file(path);
-    if (file.open(QIODevice::ReadOnly)) {
+    // No path means no file; Qt would warn on stderr about opening one.
+    if (!path.isEmpty() && file.open(QIODevice::ReadOnly)) {
         snapshot.bytes = file.readAll();
     }
     if (const std::optional<Utf16Order> order = Utf16OrderOf(snapshot.bytes)) {

@@ -1,9 +1,11 @@
 // The choice of the language file and the program folder's path rules.
 
 #include "common/language_choice.h"
+#include "common/profile_file.h"
 #include "common/program_folder.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -74,6 +76,17 @@ private slots:
         qputenv("LC_ALL", saved[0]);
         qputenv("LC_MESSAGES", saved[1]);
         qputenv("LANG", saved[2]);
+    }
+
+    // No language file (an unknown locale) reads every text's default and
+    // leaves stderr quiet: nothing tries to open the empty path.
+    void noLanguageFileIsReadQuietly() {
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+        const QString none = ChooseLanguageFile(Folder(), "", "");
+        QCOMPARE(none, QString());
+        QCOMPARE(LanguageFileCodePage(none, 1), kAutoCodePage);
+        QCOMPARE(ReadProfileString(none, "Tikloom", "Exit", "E&xit", kClockTextCapacity),
+                 QStringLiteral("E&xit"));
     }
 
     void storedPaths() {

@@ -12,10 +12,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QKeyEvent>
 #include <QProcess>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QUrl>
 
 namespace tikloom {
 
@@ -76,6 +78,7 @@ TTikloomCustomizer::TTikloomCustomizer(const QString& programFolder, QWidget* pa
     ApplyLanguage();
     LoadLanguageList();
     ui->imgAppIcon->setPixmap(ApplicationIcon().pixmap(kAppIconSize, kAppIconSize));
+    ShowHomePage(QStringLiteral(TIKLOOM_HOME_PAGE));
 }
 
 TTikloomCustomizer::~TTikloomCustomizer() = default;
@@ -224,6 +227,18 @@ QMessageBox::StandardButton TTikloomCustomizer::ShowMessage(QMessageBox::Icon ic
         return Hooks.message(icon, caption, text, buttons);
     QMessageBox box(icon, caption, text, buttons, this);
     return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+void TTikloomCustomizer::ShowHomePage(const QString& address) {
+    ui->sbAboutWebsite->setText(address);
+    ui->sbAboutWebsite->setVisible(!address.isEmpty());
+    ui->lblAboutWebsiteLabel->setVisible(!address.isEmpty());
+}
+
+bool TTikloomCustomizer::OpenUrl(const QUrl& url) {
+    if (Hooks.openUrl)
+        return Hooks.openUrl(url);
+    return QDesktopServices::openUrl(url);
 }
 
 void TTikloomCustomizer::Beep() {

@@ -20,6 +20,7 @@ class QColor;
 class QFont;
 class QKeyEvent;
 class QShowEvent;
+class QUrl;
 
 namespace Ui {
 class TTikloomCustomizer;
@@ -42,6 +43,9 @@ struct CustomizerHooks {
     std::function<QString()> openImageFile;
     // Telling the clock to reload (or starting it when none runs).
     std::function<void()> notifyClock;
+    // Opening a folder or a web address with the desktop's program; false
+    // when none could be started.
+    std::function<bool(const QUrl&)> openUrl;
 };
 
 class TTikloomCustomizer : public QWidget {
@@ -82,6 +86,10 @@ public:
                                             const QString& text,
                                             QMessageBox::StandardButtons buttons);
     void Beep();
+
+    // The about group's web address and its button; with an empty address
+    // (the build named no home page) both are hidden.
+    void ShowHomePage(const QString& address);
 
     // Start-up sequence, run when the form is first shown.
     void FormShow();
@@ -149,6 +157,7 @@ protected:
 private:
     void ConnectHandlers();
     void NotifyClock();
+    bool OpenUrl(const QUrl& url);
     bool lbThemeListKeyDown(QKeyEvent* event);
     // A click on the selected entry changes no row; it is told apart from one
     // that does, so that every click runs lbThemeListClick exactly once.

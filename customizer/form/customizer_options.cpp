@@ -10,7 +10,7 @@
 #include "customizer/helpers/profile_write.h"
 #include "ui_TTikloomCustomizer.h"
 
-#include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QUrl>
@@ -26,6 +26,7 @@ const QString kModifierKey = QStringLiteral("MinimizeShortcutModifier");
 const QString kHotkeyKey = QStringLiteral("MinimizeShortcutKey");
 // The first item of the language list: choose by the user's locale. Never translated.
 const QString kDefaultLanguageItem = QStringLiteral("(Default)");
+const QString kErrorCaption = QStringLiteral("Error");
 
 } // namespace
 
@@ -123,12 +124,24 @@ void TTikloomCustomizer::tabOptionsShow() {
 }
 
 void TTikloomCustomizer::cmdOpenThemeFolderClick() {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(ProgramFolder() + QStringLiteral("Themes/")));
+    const QString folder = ProgramFolder() + QStringLiteral("Themes/");
+    // Where the desktop has no program for folders, the user is told where
+    // the themes are, so that they can be reached another way.
+    if (!OpenUrl(QUrl::fromLocalFile(folder)))
+        ShowMessage(QMessageBox::Warning, kErrorCaption,
+                    QStringLiteral("No program is set up to open folders.\nThe themes are in:\n%1")
+                        .arg(QDir::toNativeSeparators(folder)),
+                    QMessageBox::Ok);
 }
 
 void TTikloomCustomizer::sbAboutWebsiteClick() {
     // The button shows the address it opens.
-    QDesktopServices::openUrl(QUrl(ui->sbAboutWebsite->text()));
+    const QString address = ui->sbAboutWebsite->text();
+    if (!OpenUrl(QUrl(address)))
+        ShowMessage(QMessageBox::Warning, kErrorCaption,
+                    QStringLiteral("No program is set up to open web pages.\nThe address is:\n%1")
+                        .arg(address),
+                    QMessageBox::Ok);
 }
 
 } // namespace tikloom

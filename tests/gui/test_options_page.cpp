@@ -10,6 +10,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -289,15 +290,48 @@ private slots:
         CustomizerFixture f;
         QTest::mouseClick(f.Find<QPushButton>("cmdOpenThemeFolder"), Qt::LeftButton);
         auto* web = f.Find<QToolButton>("sbAboutWebsite");
+        f.Form().ShowHomePage(QStringLiteral("https://home.example/"));
         ShowOptionsPage(f);
+        QVERIFY(web->isVisible());
         QTest::mouseClick(web, Qt::LeftButton);
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
         QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
 
         QCOMPARE(catcher.Opened.size(), 2);
         QCOMPARE(catcher.Opened[0], QUrl::fromLocalFile(f.Folder() + QStringLiteral("Themes/")));
-        QCOMPARE(catcher.Opened[1], QUrl(web->text()));
-        QCOMPARE(catcher.Opened[1].scheme(), QStringLiteral("https"));
+        QCOMPARE(catcher.Opened[1], QUrl(QStringLiteral("https://home.example/")));
+        QVERIFY(f.Messages.isEmpty());
+    }
+
+    void withoutAHomePageTheWebButtonIsHidden() {
+        CustomizerFixture f;
+        ShowOptionsPage(f);
+        if (!QStringLiteral(TIKLOOM_HOME_PAGE).isEmpty())
+            QSKIP("this build names a home page");
+        QVERIFY(!f.Find<QToolButton>("sbAboutWebsite")->isVisible());
+        QVERIFY(!f.Find<QLabel>("lblAboutWebsiteLabel")->isVisible());
+        QVERIFY(f.Find<QLabel>("lblAboutAppName")->isVisible());
+    }
+
+    void folderThatCannotBeOpenedIsNamedToTheUser() {
+        CustomizerFixture f;
+        QList<QUrl> tried;
+        f.Form().Hooks.openUrl = [&tried](const QUrl& url) {
+            tried << url;
+            return false; // no program for folders
+        };
+        QTest::mouseClick(f.Find<QPushButton>("cmdOpenThemeFolder"), Qt::LeftButton);
+        QCOMPARE(tried.size(), 1);
+        QCOMPARE(f.Messages.size(), 1);
+        QCOMPARE(f.Messages[0].caption, QStringLiteral("Error"));
+        QVERIFY2(f.Messages[0].text.contains(f.Folder() + QStringLiteral("Themes/")),
+                 qPrintable(f.Messages[0].text));
+
+        f.Form().ShowHomePage(QStringLiteral("https://home.example/"));
+        ShowOptionsPage(f);
+        QTest::mouseClick(f.Find<QToolButton>("sbAboutWebsite"), Qt::LeftButton);
+        QCOMPARE(f.Messages.size(), 2);
+        QVERIFY(f.Messages[1].text.contains(QStringLiteral("https://home.example/")));
     }
 
     void failedLanguageWriteNamesTheFileAndStopsThere() {

@@ -17,30 +17,44 @@ namespace {
 
 constexpr int kGlyphSize = 16;
 
+// Body across the lower half, with a margin of one pixel so that no edge is
+// cut off at 16 pixels.
+const QRectF kPadlockBody(1.5, 8.5, 10.0, 6.0);
+constexpr double kShackleTop = 2.0;
+
+// Closed, the shackle stands on the body with both legs in it. Open, it has
+// swung to the right: one leg in the body, the other free beside it, so the
+// two states differ in outline and not only by a lift of a pixel or two.
+QPainterPath Shackle(bool closed) {
+    QPainterPath path;
+    const double left = closed ? 4.0 : 9.5;
+    const double width = closed ? 5.0 : 4.5;
+    const double arcBottom = closed ? 5.0 : 4.5;
+    const double freeLegEnd = closed ? kPadlockBody.top() : 6.0;
+    path.moveTo(left, kPadlockBody.top());
+    path.lineTo(left, arcBottom);
+    path.arcTo(QRectF(left, kShackleTop, width, 2.0 * (arcBottom - kShackleTop)), 180.0, -180.0);
+    path.lineTo(left + width, freeLegEnd);
+    return path;
+}
+
 QPixmap DrawPadlock(bool closed) {
     QPixmap pixmap(kGlyphSize, kGlyphSize);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
-    // Shackle: closed it enters the body on both sides; open its right leg is lifted.
-    QPen shackle(QColor(0x55, 0x55, 0x55), 1.8);
-    p.setPen(shackle);
+    p.setPen(QPen(QColor(0x55, 0x55, 0x55), 1.8, Qt::SolidLine, Qt::FlatCap));
     p.setBrush(Qt::NoBrush);
-    QPainterPath path;
-    const double lift = closed ? 0.0 : 3.0;
-    path.moveTo(4.5, 8.0);
-    path.lineTo(4.5, 5.5 - lift);
-    path.arcTo(QRectF(4.5, 1.5 - lift, 7.0, 8.0), 180.0, -180.0);
-    path.lineTo(11.5, closed ? 8.0 : 4.0);
-    p.drawPath(path);
+    p.drawPath(Shackle(closed));
     // Body with a key hole.
     p.setPen(QPen(QColor(0x80, 0x60, 0x10), 1.0));
     p.setBrush(QColor(0xE8, 0xB8, 0x30));
-    p.drawRoundedRect(QRectF(2.5, 7.5, 11.0, 8.0), 1.5, 1.5);
+    p.drawRoundedRect(kPadlockBody, 1.5, 1.5);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0x50, 0x38, 0x08));
-    p.drawEllipse(QRectF(7.0, 9.5, 2.0, 2.0));
-    p.drawRect(QRectF(7.5, 11.0, 1.0, 2.5));
+    const double keyX = kPadlockBody.center().x();
+    p.drawEllipse(QRectF(keyX - 1.0, 10.0, 2.0, 2.0));
+    p.drawRect(QRectF(keyX - 0.5, 11.5, 1.0, 2.0));
     return pixmap;
 }
 

@@ -21,6 +21,7 @@ ClockTime CachedLocalTime::operator()() {
         cached_.Minute = static_cast<uint16_t>(fields.tm_min);
         // A leap second (60) shows as 59, as the shown time has no 60th second.
         cached_.Second = static_cast<uint16_t>(fields.tm_sec > 59 ? 59 : fields.tm_sec);
+        cached_.DaylightSaving = static_cast<int8_t>(fields.tm_isdst > 0 ? 1 : 0);
         second_ = now.tv_sec;
     }
     cached_.Milliseconds = static_cast<uint16_t>(now.tv_nsec / kNanosecondsPerMillisecond);

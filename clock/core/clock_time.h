@@ -15,6 +15,10 @@ struct ClockTime {
     uint16_t Minute = 0;
     uint16_t Second = 0;
     uint16_t Milliseconds = 0;
+    // Whether summer time is in force: 1 yes, 0 no, -1 not known (a time
+    // given by hand). It tells the two 02:30s of the night the clocks go back
+    // apart.
+    int8_t DaylightSaving = -1;
 };
 
 } // namespace tikloom

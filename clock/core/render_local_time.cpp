@@ -32,10 +32,11 @@ struct tm CaptionTimeFields(const ClockTime& time) {
     fields.tm_min = time.Minute;
     fields.tm_sec = time.Second;
     fields.tm_wday = time.DayOfWeek;
-    fields.tm_isdst = -1;
+    fields.tm_isdst = time.DaylightSaving;
 
     // mktime works out the day of the year and the zone; it may move a time
     // that falls into a daylight-saving gap, so the fields shown stay ours.
+    // Given the summer-time flag it picks the right one of a repeated hour.
     // It also reads the zone file each call, so its answer is kept for the
     // minute (zone changes happen on minute boundaries) and for the zone in
     // force.
@@ -53,8 +54,8 @@ struct tm CaptionTimeFields(const ClockTime& time) {
     const QByteArray zoneNames = QByteArray(tzname[0]) + ',' + QByteArray(tzname[1]);
     if (!known || time.Year != lastMinute.Year || time.Month != lastMinute.Month ||
         time.Day != lastMinute.Day || time.Hour != lastMinute.Hour ||
-        time.Minute != lastMinute.Minute || timezone != lastTimezone ||
-        zoneNames != lastZoneNames) {
+        time.Minute != lastMinute.Minute || time.DaylightSaving != lastMinute.DaylightSaving ||
+        timezone != lastTimezone || zoneNames != lastZoneNames) {
         struct tm normalised = fields;
         last = ZoneFields{};
         if (mktime(&normalised) != static_cast<time_t>(-1)) {

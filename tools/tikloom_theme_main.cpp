@@ -1,7 +1,9 @@
 // tikloom-theme: command-line tool for theme authors.
 //   tikloom-theme show   [--program-folder DIR] [THEME_FILE]
 //   tikloom-theme render ... (see theme_render_command.h)
+//   tikloom-theme caption [--language NAME] --time YYYY-MM-DDTHH:MM:SS FORMAT
 
+#include "tools/theme_caption_command.h"
 #include "tools/theme_render_command.h"
 #include "tools/theme_show_command.h"
 
@@ -12,7 +14,9 @@
 namespace {
 
 const char kUsage[] = "usage: tikloom-theme show [--program-folder DIR] [THEME_FILE]\n"
-                      "       tikloom-theme render ...\n";
+                      "       tikloom-theme render ...\n"
+                      "       tikloom-theme caption [--language NAME] --time "
+                      "YYYY-MM-DDTHH:MM:SS FORMAT\n";
 constexpr int kUsageError = 2;
 
 } // namespace
@@ -37,6 +41,9 @@ int main(int argc, char** argv) {
     }
     if (command == QLatin1String("render")) {
         return tikloom::RunRenderCommand(args);
+    }
+    if (command == QLatin1String("caption")) {
+        return tikloom::RunCaptionCommand(args);
     }
     if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
         std::fputs(kUsage, stdout);

@@ -37,7 +37,7 @@ constexpr LanguageName kLanguageNames[] = {
     {"english-aus", "en_AU"},
     {"english-belize", "en_BZ"},
     {"english-can", "en_CA"},
-    {"english-caribbean", "en_029"},
+    {"english-caribbean", "en_JM"}, // Qt has no data for the region as a whole
     {"english-ire", "en_IE"},
     {"english-jamaica", "en_JM"},
     {"english-nz", "en_NZ"},

@@ -82,15 +82,21 @@ CaptionPiece PieceForRun(QChar letter, qsizetype run, bool twelveHour) {
 // Blanks left at either end once the zone is dropped ("h:mm:ss AP t").
 void TrimEnds(CaptionPattern& pattern) {
     while (!pattern.empty() && pattern.back().field == CaptionField::Literal) {
-        pattern.back().text = pattern.back().text.trimmed();
-        if (!pattern.back().text.isEmpty()) {
+        QString& text = pattern.back().text;
+        while (!text.isEmpty() && text.back().isSpace()) {
+            text.chop(1);
+        }
+        if (!text.isEmpty()) {
             break;
         }
         pattern.pop_back();
     }
     while (!pattern.empty() && pattern.front().field == CaptionField::Literal) {
-        pattern.front().text = pattern.front().text.trimmed();
-        if (!pattern.front().text.isEmpty()) {
+        QString& text = pattern.front().text;
+        while (!text.isEmpty() && text.front().isSpace()) {
+            text.remove(0, 1);
+        }
+        if (!text.isEmpty()) {
             break;
         }
         pattern.erase(pattern.begin());

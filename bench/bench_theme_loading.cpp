@@ -94,9 +94,32 @@ int main(int argc, char** argv) {
     time.tm_mday = 5;
     time.tm_wday = 2;
     time.tm_hour = 15;
+    // The theme's locale first, then the shipped themes' patterns in a few
+    // languages (the clock formats one caption per redraw).
     const QString format = QStringLiteral("%#x\n%X");
     const double caption = MicrosecondsPerCall(10000, [&] { FormatCaption(format, time); });
     std::printf("FormatCaption(\"%%#x\\n%%X\"): %.2f us per caption\n", caption);
+    const struct {
+        const char* language;
+        const char* format;
+    } kCaptions[] = {{"english", "%p"},    {"english", "%x\n%X"},         {"german", "%#x\n%X"},
+                     {"german", "%a %#d"}, {"japanese", "%d\u65e5 (%a)"}, {"french", "%#c"}};
+    for (const auto& sample : kCaptions) {
+        const bool applied = ApplyCaptionLanguage(QString::fromLatin1(sample.language));
+        const QString pattern = QString::fromUtf8(sample.format);
+        const double perCaption = MicrosecondsPerCall(10000, [&] { FormatCaption(pattern, time); });
+        std::printf("FormatCaption(%s%s, \"%s\"): %.2f us per caption -> \"%s\"\n", sample.language,
+                    applied ? "" : " (not applied)",
+                    qPrintable(QString(pattern).replace(QLatin1Char('\n'), QLatin1String("\\n"))),
+                    perCaption,
+                    qPrintable(FormatCaption(pattern, time).replace(QLatin1Char('\n'), u'/')));
+    }
+    // Worst case: a different pattern each call, so none is reused.
+    const QString patterns[] = {QStringLiteral("%#x\n%X"), QStringLiteral("%x")};
+    int next = 0;
+    const double alternating =
+        MicrosecondsPerCall(10000, [&] { FormatCaption(patterns[next++ % 2], time); });
+    std::printf("FormatCaption, two patterns in turn: %.2f us per caption\n", alternating);
 
     QTemporaryDir dir;
     const QString bombPath = dir.filePath(QStringLiteral("bomb.png"));

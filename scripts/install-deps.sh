@@ -13,8 +13,6 @@ PACKAGES=(
     libxcb1-dev libxcb-shape0-dev libxcb-xfixes0-dev libxcb-keysyms1-dev libgl-dev
     # fonts the themes and the customizer form use (sans, serif, Japanese)
     fonts-dejavu-core fonts-liberation2 fonts-noto-cjk
-    # locales for the caption's time formatting
-    locales
     # end-to-end tests: X server, window manager, compositors, tray, input driving
     xvfb xdotool x11-utils x11-apps openbox picom xcompmgr trayer imagemagick procps
 )
@@ -26,18 +24,4 @@ done
 if [ ${#missing[@]} -gt 0 ]; then
     $SUDO apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}"
-fi
-
-# The caption's locales (the theme's Language names map to these).
-LOCALES=(en_US.UTF-8 en_GB.UTF-8 de_DE.UTF-8 fr_FR.UTF-8 ja_JP.UTF-8)
-need_gen=0
-for l in "${LOCALES[@]}"; do
-    norm=$(echo "$l" | sed 's/UTF-8/utf8/')
-    locale -a 2>/dev/null | grep -qx "$norm" || need_gen=1
-done
-if [ $need_gen -eq 1 ]; then
-    for l in "${LOCALES[@]}"; do
-        grep -q "^$l UTF-8" /etc/locale.gen 2>/dev/null || echo "$l UTF-8" | $SUDO tee -a /etc/locale.gen >/dev/null
-    done
-    $SUDO locale-gen >/dev/null
 fi

@@ -29,24 +29,6 @@ void ReadNames(const QLocale& locale, CaptionLocaleData& data) {
     }
 }
 
-// The letters of format outside quotes, with quoted parts kept as they are.
-template <typename Visit> QString RewriteUnquoted(const QString& format, Visit visit) {
-    QString result;
-    bool quoted = false;
-    for (qsizetype i = 0; i < format.size(); ++i) {
-        const QChar c = format.at(i);
-        if (c == kQuote) {
-            quoted = !quoted;
-            result += c;
-        } else if (quoted) {
-            result += c;
-        } else {
-            i = visit(format, i, result);
-        }
-    }
-    return result;
-}
-
 bool IsHourLetter(QChar c) {
     return c == QLatin1Char('h') || c == QLatin1Char('H');
 }
@@ -77,20 +59,27 @@ CaptionLocaleData CaptionLocaleFromQt(const QLocale& locale) {
     return data;
 }
 
+// Only the year changes: days and months keep Qt's leading zeros, which are
+// also those of Windows's own locale settings ("dd.MM.yyyy" in German,
+// "yyyy/MM/dd" in Japanese), even though some runtimes' tables drop them
+// ("7.3.2026").
 QString ShortDateFormatFor(const QLocale& locale) {
-    return RewriteUnquoted(locale.dateFormat(QLocale::ShortFormat),
-                           [](const QString& format, qsizetype i, QString& result) {
-                               if (format.at(i) != QLatin1Char('y')) {
-                                   result += format.at(i);
-                                   return i;
-                               }
-                               while (i + 1 < format.size() &&
-                                      format.at(i + 1) == QLatin1Char('y')) {
-                                   ++i;
-                               }
-                               result += QLatin1String("yyyy");
-                               return i;
-                           });
+    const QString format = locale.dateFormat(QLocale::ShortFormat);
+    QString result;
+    bool quoted = false;
+    for (qsizetype i = 0; i < format.size(); ++i) {
+        const QChar c = format.at(i);
+        quoted = c == kQuote ? !quoted : quoted;
+        if (quoted || c != QLatin1Char('y')) {
+            result += c;
+            continue;
+        }
+        while (i + 1 < format.size() && format.at(i + 1) == QLatin1Char('y')) {
+            ++i;
+        }
+        result += QLatin1String("yyyy");
+    }
+    return result;
 }
 
 QString TimeFormatFor(const QLocale& locale) {

@@ -69,7 +69,8 @@ CaptionPiece PieceForRun(QChar letter, qsizetype run, bool twelveHour) {
         return Number(CaptionField::Second, run);
     case 'A':
     case 'a':
-    case 'B':
+    case 'B': // a day period in the locale's words ("上午"); Qt's own time
+              // formats use it as the day-period mark
         return {CaptionField::DayPeriod, 0, {}};
     case 't':
     case 'z':

@@ -2,22 +2,36 @@
 //   tikloom-theme show   [--program-folder DIR] [THEME_FILE]
 //   tikloom-theme render ... (see theme_render_command.h)
 
+#include "common/program_info.h"
 #include "tools/theme_render_command.h"
 #include "tools/theme_show_command.h"
 
 #include <QGuiApplication>
 #include <QStringList>
 #include <cstdio>
+#include <string>
 
 namespace {
 
-const char kUsage[] = "usage: tikloom-theme show [--program-folder DIR] [THEME_FILE]\n"
-                      "       tikloom-theme render ...\n";
+const char kShowUsage[] =
+    "usage: tikloom-theme show [--program-folder DIR] [THEME_FILE]\n"
+    "  prints the theme as the clock loads it, as JSON (default: the current theme)\n";
 constexpr int kUsageError = 2;
+
+std::string Usage() {
+    return std::string("usage: tikloom-theme show|render ... | --help | --version\n\n") +
+           kShowUsage + "\n" + tikloom::RenderUsage() +
+           "\nWithout --program-folder the tool reads the settings and themes this\n"
+           "installation's clock reads.\n";
+}
 
 } // namespace
 
 int main(int argc, char** argv) {
+    const std::string usage = Usage();
+    if (tikloom::AnswerInfoOption(argc, argv, "tikloom-theme", usage.c_str())) {
+        return 0;
+    }
     // Fonts and images need a GUI application, but the tool must run without
     // a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -28,7 +42,7 @@ int main(int argc, char** argv) {
     QStringList args = QGuiApplication::arguments();
     args.removeFirst();
     if (args.isEmpty()) {
-        std::fputs(kUsage, stderr);
+        std::fputs(usage.c_str(), stderr);
         return kUsageError;
     }
     const QString command = args.takeFirst();
@@ -38,10 +52,6 @@ int main(int argc, char** argv) {
     if (command == QLatin1String("render")) {
         return tikloom::RunRenderCommand(args);
     }
-    if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
-        std::fputs(kUsage, stdout);
-        return 0;
-    }
-    std::fputs(kUsage, stderr);
+    std::fputs(usage.c_str(), stderr);
     return kUsageError;
 }

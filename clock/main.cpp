@@ -5,6 +5,7 @@
 #include "clock/platform/clock_app.h"
 #include "clock/platform/pointer_query.h"
 #include "clock/platform/single_instance.h"
+#include "common/clock_link.h"
 #include "common/program_info.h"
 #include "common/program_layout.h"
 
@@ -64,6 +65,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "tikloom: no X display to show the clock on (DISPLAY is not set)\n");
         return kNoDisplay;
     }
+    tikloom::ProvideRuntimeFolder();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tikloom")); // WM_CLASS "tikloom", "Tikloom"
     QApplication::setQuitOnLastWindowClosed(false);

@@ -45,6 +45,7 @@ int main(int argc, char** argv) {
     // The application name is the window's class (WM_CLASS) by which the
     // desktop tells the customizer's windows apart.
     QCoreApplication::setApplicationName(kFormClass);
+    tikloom::ProvideRuntimeFolder();
     tikloom::CustomizerApplication app(argc, argv);
     QGuiApplication::setWindowIcon(tikloom::ApplicationIcon());
 

@@ -2,6 +2,7 @@
 //   tikloom-theme show   [--program-folder DIR] [THEME_FILE]
 //   tikloom-theme render ... (see theme_render_command.h)
 
+#include "common/clock_link.h"
 #include "common/program_info.h"
 #include "tools/theme_render_command.h"
 #include "tools/theme_show_command.h"
@@ -37,6 +38,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    tikloom::ProvideRuntimeFolder();
     QGuiApplication app(argc, argv);
 
     QStringList args = QGuiApplication::arguments();

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing Tikloom need on Debian 12.
-# Safe to run again: apt-get skips what is already there.
+# Installs what building and running Tikloom need on Debian 12; with --tests
+# also the test tools. Safe to run again: apt-get skips what is already there.
 set -euo pipefail
 
 SUDO=""
@@ -15,9 +15,14 @@ PACKAGES=(
     fonts-dejavu-core fonts-liberation2 fonts-noto-cjk
     # locales for the caption's time formatting
     locales
+)
+TEST_PACKAGES=(
     # end-to-end tests: X server, window manager, compositors, tray, input driving
     xvfb xdotool x11-utils x11-apps openbox picom xcompmgr trayer imagemagick procps
+    # packages and their checks
+    dpkg-dev file desktop-file-utils appstream lintian groff-base
 )
+if [ "${1:-}" = "--tests" ]; then PACKAGES+=("${TEST_PACKAGES[@]}"); fi
 
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# Builds the release packages from build/ into build/packages/: the Debian
-# package (installed layout under /usr) and the portable .tar.gz (one folder).
-# Needs a configured build (scripts/build.sh) and dpkg-dev for the
-# dependencies taken from the shared libraries.
+# Builds the release packages from a build folder (default build/) into its
+# packages/ folder: the Debian package (installed layout under /usr) and the
+# portable .tar.gz (one folder). Needs a configured build (scripts/build.sh)
+# and dpkg-dev for the dependencies taken from the shared libraries.
 set -euo pipefail
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
-BUILD="$ROOT/build"
+BUILD="${1:-$ROOT/build}"
 OUT="$BUILD/packages"
 cmake --build "$BUILD" -j2 --target tikloom tikstyle tikloom-theme compressed_docs >/dev/null
 mkdir -p "$OUT"

@@ -1,6 +1,7 @@
 // The theme list of an installed customizer: the user's themes and the shipped
 // ones in one list, the shipped ones locked, saving into the user's folder.
 #include "common/profile_file.h"
+#include "customizer/helpers/profile_write.h"
 #include "support/customizer_fixture.h"
 
 #include <QFileInfo>
@@ -71,7 +72,8 @@ private slots:
         auto* list = f.Find<QListWidget>("lbThemeList");
         QCOMPARE(Entries(list), QStringList({"Default Theme", "linen", "mine", "slate"}));
         Select(list, QStringLiteral("slate"));
-        QCOMPARE(f.Find<QSpinBox>("txtClockRadius")->value(), 300); // the user's, not the shipped 400
+        QCOMPARE(f.Find<QSpinBox>("txtClockRadius")->value(),
+                 300); // the user's, not the shipped 400
         // The user's copy is theirs to lock and delete.
         QVERIFY(!f.Find<QToolButton>("sbReadOnly")->isChecked());
         QVERIFY(f.Find<QPushButton>("cmdDeleteTheme")->isEnabled());
@@ -125,6 +127,21 @@ private slots:
                                             tikloom::kCustomizerTextCapacity),
                  QStringLiteral("linen2.tkm"));
         QVERIFY(Entries(list).contains(QStringLiteral("linen2")));
+    }
+
+    // A file where the settings folder belongs: the start-up's first write
+    // (the hot key boxes) fails with the usual write error, which the program
+    // reports before it ends; nothing is written.
+    void anUnwritableSettingsFolderFailsCleanly() {
+        CustomizerFixture f;
+        InstallThemes(f);
+        f.WriteFile(QStringLiteral("home/.config"), "in the way");
+        tikloom::TTikloomCustomizer form(*f.Layout);
+        form.Hooks.notifyClock = [] {};
+        QVERIFY_THROWS_EXCEPTION(tikloom::ProfileWriteError, form.FormShow());
+        QVERIFY_THROWS_EXCEPTION(tikloom::ProfileWriteError, form.ApplyCurrentTheme());
+        QCOMPARE(CustomizerFixture::ReadFile(f.Folder() + QStringLiteral("home/.config")),
+                 QByteArray("in the way"));
     }
 };
 

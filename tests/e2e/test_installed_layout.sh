@@ -107,6 +107,14 @@ kill -TERM "$CLOCK_PID"
 wait_for_exit "$CLOCK_PID"
 grep -q '^Left=' "$CONFIG" || fail "the clock's window settings are not in $CONFIG"
 
+# The theme tool reads the same: the user's current theme, its hands image
+# found among the shipped files.
+"$PREFIX/bin/tikloom-theme" show >"$CLOCK_WORK/show.json" 2>"$CLOCK_WORK/show.err" ||
+    fail "the installed tikloom-theme show failed"
+[ ! -s "$CLOCK_WORK/show.err" ] || fail "tikloom-theme printed: $(cat "$CLOCK_WORK/show.err")"
+grep -A1 '"HandsImageSize"' "$CLOCK_WORK/show.json" | grep -q '144' ||
+    fail "the copied theme's hands image was not found: $(grep -A2 HandsImageSize "$CLOCK_WORK/show.json")"
+
 listing >"$CLOCK_WORK/after.txt"
 diff "$CLOCK_WORK/before.txt" "$CLOCK_WORK/after.txt" >"$CLOCK_WORK/prefix.diff" ||
     fail "the prefix changed: $(head -5 "$CLOCK_WORK/prefix.diff")"

@@ -89,7 +89,7 @@ void Report(const char* what, const Cost& cost, const Cost& floor) {
 void MeasureTheme(const QString& folder, const QString& themeFile, bool highQuality,
                   const Cost& copyFloor) {
     AppState state;
-    state.ProgramFolder = folder;
+    state.Layout = PortableLayout(folder);
     state.HighQualitySmoothing = highQuality;
     DiscardingPresenter presenter;
     state.Output = &presenter;

@@ -5,7 +5,9 @@
 #include "clock/platform/clock_app.h"
 #include "clock/platform/pointer_query.h"
 #include "clock/platform/single_instance.h"
-#include "common/program_folder.h"
+#include "common/clock_link.h"
+#include "common/program_info.h"
+#include "common/program_layout.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,6 +20,13 @@ namespace {
 
 constexpr int kProgramFileMissing = 1;
 constexpr int kNoDisplay = 1;
+
+const char kUsage[] = "usage: tikloom [--help] [--version]\n"
+                      "Shows the analog desktop clock; a second start makes the running clock\n"
+                      "reload its theme. Hold Shift while starting to bring the clock back to\n"
+                      "the top left corner. Right-click the clock for its menu.\n"
+                      "Settings: tikloom.ini beside the program (portable) or in\n"
+                      "$XDG_CONFIG_HOME/tikloom/ (installed).\n";
 
 // The clock places itself, stays on top and grabs a key: under Wayland it
 // runs through XWayland unless the user chose a platform. Its window is 128
@@ -46,6 +55,8 @@ bool DisplayAvailable() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (tikloom::AnswerInfoOption(argc, argv, "tikloom", kUsage))
+        return 0;
     // The customizer, started from the clock, gets the user's environment,
     // not the settings the clock makes for itself below.
     const QProcessEnvironment userEnvironment = QProcessEnvironment::systemEnvironment();
@@ -54,6 +65,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "tikloom: no X display to show the clock on (DISPLAY is not set)\n");
         return kNoDisplay;
     }
+    tikloom::ProvideRuntimeFolder();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tikloom")); // WM_CLASS "tikloom", "Tikloom"
     QApplication::setQuitOnLastWindowClosed(false);
@@ -68,11 +80,11 @@ int main(int argc, char* argv[]) {
 
     if (!QFileInfo::exists(QCoreApplication::applicationFilePath()))
         return kProgramFileMissing;
-    const QString folder = tikloom::ProgramFolder();
-    QDir::setCurrent(folder);
+    const tikloom::ProgramLayout layout = tikloom::CurrentLayout();
+    QDir::setCurrent(layout.ProgramFolder);
 
     const bool shiftHeld = QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ShiftModifier);
-    clock = std::make_unique<tikloom::ClockApp>(folder, shiftHeld, userEnvironment);
+    clock = std::make_unique<tikloom::ClockApp>(layout, shiftHeld, userEnvironment);
     clock->Start();
     const int code = QApplication::exec();
     clock.reset(); // before the application object goes

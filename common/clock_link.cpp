@@ -28,18 +28,35 @@ QString MakePrivateFolder(const QString& folder) {
     return IsPrivateFolder(folder) ? folder : QString();
 }
 
+// No runtime folder: make our own, readable by this user only. A folder of
+// that name that another user made first is not used.
+QString OwnRuntimeFolder() {
+    const QString folder =
+        MakePrivateFolder(QDir::tempPath() + QStringLiteral("/tikloom-%1").arg(getuid()));
+    if (!folder.isEmpty())
+        return folder;
+    return MakePrivateFolder(QDir::homePath() + QStringLiteral("/.tikloom-runtime"));
+}
+
+bool RuntimeFolderMissing(const QString& folder) {
+    return folder.isEmpty() || !QDir(folder).exists();
+}
+
 } // namespace
 
 QString LocalServerPath(const QString& className) {
     QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (folder.isEmpty() || !QDir(folder).exists()) {
-        // No runtime folder: make our own, readable by this user only. A
-        // folder of that name that another user made first is not used.
-        folder = MakePrivateFolder(QDir::tempPath() + QStringLiteral("/tikloom-%1").arg(getuid()));
-        if (folder.isEmpty())
-            folder = MakePrivateFolder(QDir::homePath() + QStringLiteral("/.tikloom-runtime"));
-    }
+    if (RuntimeFolderMissing(folder))
+        folder = OwnRuntimeFolder();
     return folder + QLatin1Char('/') + className + QStringLiteral(".socket");
+}
+
+void ProvideRuntimeFolder() {
+    if (!RuntimeFolderMissing(qEnvironmentVariable("XDG_RUNTIME_DIR")))
+        return;
+    const QString folder = OwnRuntimeFolder();
+    if (!folder.isEmpty())
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
 }
 
 ReloadResult RequestClockReload(int timeoutMs) {

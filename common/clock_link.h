@@ -20,6 +20,11 @@ constexpr int kReloadTimeoutMs = 10000;
 // user-only folder under the temporary directory.
 QString LocalServerPath(const QString& className);
 
+// Outside a desktop session (no $XDG_RUNTIME_DIR) Qt warns on start and makes
+// a folder of its own; this points the variable at ours first. Call before
+// the application object.
+void ProvideRuntimeFolder();
+
 enum class ReloadResult {
     Reloaded, // a clock answered after reloading
     NoClock,  // nothing listens: no clock runs

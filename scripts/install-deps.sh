@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing Tikloom need on Debian 12.
-# Safe to run again: apt-get skips what is already there.
+# Installs what building and running Tikloom need on Debian 12; with --tests
+# also the test tools. Safe to run again: apt-get skips what is already there.
 set -euo pipefail
 
 SUDO=""
@@ -13,9 +13,14 @@ PACKAGES=(
     libxcb1-dev libxcb-shape0-dev libxcb-xfixes0-dev libxcb-keysyms1-dev libgl-dev
     # fonts the themes and the customizer form use (sans, serif, Japanese)
     fonts-dejavu-core fonts-liberation2 fonts-noto-cjk
+)
+TEST_PACKAGES=(
     # end-to-end tests: X server, window manager, compositors, tray, input driving
     xvfb xdotool x11-utils x11-apps openbox picom xcompmgr trayer imagemagick procps
+    # packages and their checks
+    dpkg-dev file desktop-file-utils appstream lintian groff-base
 )
+if [ "${1:-}" = "--tests" ]; then PACKAGES+=("${TEST_PACKAGES[@]}"); fi
 
 missing=()
 for p in "${PACKAGES[@]}"; do

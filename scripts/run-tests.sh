@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: unit, GUI and
-# end-to-end tests on the normal build, then the unit tests again under
+# Installs what is missing (test tools too), builds, and runs every test: unit,
+# GUI, package and end-to-end tests on the normal build, then the unit tests again under
 # AddressSanitizer and UndefinedBehaviorSanitizer. Exits non-zero on any failure.
 set -uo pipefail
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
-bash "$ROOT/scripts/install-deps.sh" || exit 1
+bash "$ROOT/scripts/install-deps.sh" --tests || exit 1
 
 status=0
 bash "$ROOT/scripts/build.sh" || exit 1

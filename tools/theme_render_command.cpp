@@ -5,7 +5,7 @@
 #include "clock/core/memory_presenter.h"
 #include "clock/core/settings.h"
 #include "clock/core/theme_loader.h"
-#include "common/program_folder.h"
+#include "tools/tool_layout.h"
 
 #include <QDate>
 #include <QFileInfo>
@@ -21,7 +21,14 @@ namespace {
 
 const char kUsage[] =
     "usage: tikloom-theme render [--program-folder DIR] [THEME_FILE] --time HH:MM:SS\n"
-    "                            [--date YYYY-MM-DD] [--face-only] -o OUT.png\n";
+    "                            [--date YYYY-MM-DD] [--face-only] -o OUT.png\n"
+    "  --program-folder DIR  read tikloom.ini and the themes as the clock in DIR\n"
+    "                        would (default: this program's own folder)\n"
+    "  THEME_FILE            draw this theme instead of the current one\n"
+    "  --time HH:MM:SS       the time shown, 24-hour (required)\n"
+    "  --date YYYY-MM-DD     the date the caption shows (default: today)\n"
+    "  --face-only           the face without hands and caption\n"
+    "  -o, --output OUT.png  the picture to write, 128 x 128 (required)\n";
 constexpr int kWriteError = 1;
 constexpr int kUsageError = 2;
 // The clock window's opacity does not belong to the picture.
@@ -166,6 +173,10 @@ bool WritePng(const QImage& picture, const QString& path, QString& error) {
 
 } // namespace
 
+const char* RenderUsage() {
+    return kUsage;
+}
+
 int RunRenderCommand(const QStringList& args) {
     RenderOptions options;
     QString error;
@@ -180,18 +191,11 @@ int RunRenderCommand(const QStringList& args) {
     if (!options.date.isNull() && !ParseDate(options.date, date)) {
         return UsageError(QStringLiteral("bad date \"%1\", expected YYYY-MM-DD").arg(options.date));
     }
-    if (options.programFolder.isEmpty()) {
-        options.programFolder = ProgramFolder();
-    } else if (!QFileInfo(options.programFolder).isDir()) {
+    AppState state;
+    if (!ToolLayout(options.programFolder, state.Layout)) {
         return UsageError(QStringLiteral("no such folder: %1").arg(options.programFolder));
     }
-    if (!options.programFolder.endsWith(QLatin1Char('/'))) {
-        options.programFolder += QLatin1Char('/');
-    }
-
-    AppState state;
-    state.ProgramFolder = options.programFolder;
-    ReadSettings(state.ProgramFolder, false, state);
+    ReadSettings(state.Layout.SettingsFolder, false, state);
     const ClockTime shown = ToClockTime(date, time);
     state.LocalTime = [shown] { return shown; };
     MemoryPresenter presenter;
@@ -200,13 +204,13 @@ int RunRenderCommand(const QStringList& args) {
 
     // The clock's theme load, from the given file when there is one.
     if (options.themeFile.isEmpty()) {
-        LoadThemeModel(state.ProgramFolder, state.Theme);
+        LoadThemeModel(state.Layout, state.Theme);
     } else {
         if (!QFileInfo(options.themeFile).isFile()) {
             std::fprintf(stderr, "tikloom-theme render: %s not found, drawing the defaults\n",
                          qPrintable(options.themeFile));
         }
-        LoadThemeModelFromFile(state.ProgramFolder, options.themeFile, state.Theme);
+        LoadThemeModelFromFile(state.Layout, options.themeFile, state.Theme);
     }
     BuildFace(state);
 

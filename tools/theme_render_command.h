@@ -10,4 +10,7 @@ namespace tikloom {
 // 1 the picture could not be written, 2 bad arguments.
 int RunRenderCommand(const QStringList& args);
 
+// The command's usage with every option.
+const char* RenderUsage();
+
 } // namespace tikloom

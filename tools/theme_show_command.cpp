@@ -3,7 +3,7 @@
 #include "clock/core/caption_locale.h"
 #include "clock/core/theme_loader.h"
 #include "clock/core/theme_model.h"
-#include "common/program_folder.h"
+#include "tools/tool_layout.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
@@ -138,20 +138,16 @@ int RunShowCommand(const QStringList& args) {
         std::fputs(kUsage, stderr);
         return kUsageError;
     }
-    if (options.programFolder.isEmpty()) {
-        options.programFolder = ProgramFolder();
-    } else if (!QFileInfo(options.programFolder).isDir()) {
+    ProgramLayout layout;
+    if (!ToolLayout(options.programFolder, layout)) {
         std::fprintf(stderr, "tikloom-theme show: no such folder: %s\n%s",
                      qPrintable(options.programFolder), kUsage);
         return kUsageError;
     }
-    if (!options.programFolder.endsWith(QLatin1Char('/'))) {
-        options.programFolder += QLatin1Char('/');
-    }
 
     ThemeModel model;
     if (options.themeFile.isEmpty()) {
-        LoadThemeModel(options.programFolder, model);
+        LoadThemeModel(layout, model);
     } else {
         // The clock shows the defaults for a missing theme, and so does this
         // tool, but a theme author wants to know why.
@@ -159,7 +155,7 @@ int RunShowCommand(const QStringList& args) {
             std::fprintf(stderr, "tikloom-theme show: %s not found, showing the defaults\n",
                          qPrintable(options.themeFile));
         }
-        LoadThemeModelFromFile(options.programFolder, options.themeFile, model);
+        LoadThemeModelFromFile(layout, options.themeFile, model);
     }
     const QByteArray json = QJsonDocument(ModelToJson(model)).toJson(QJsonDocument::Indented);
     std::fwrite(json.constData(), 1, static_cast<size_t>(json.size()), stdout);

@@ -3,6 +3,8 @@
 //   tikloom-theme render ... (see theme_render_command.h)
 //   tikloom-theme caption [--language NAME] --time YYYY-MM-DDTHH:MM:SS FORMAT
 
+#include "common/clock_link.h"
+#include "common/program_info.h"
 #include "tools/theme_caption_command.h"
 #include "tools/theme_render_command.h"
 #include "tools/theme_show_command.h"
@@ -10,29 +12,44 @@
 #include <QGuiApplication>
 #include <QStringList>
 #include <cstdio>
+#include <string>
 
 namespace {
 
-const char kUsage[] = "usage: tikloom-theme show [--program-folder DIR] [THEME_FILE]\n"
-                      "       tikloom-theme render ...\n"
-                      "       tikloom-theme caption [--language NAME] --time "
-                      "YYYY-MM-DDTHH:MM:SS FORMAT\n";
+const char kShowUsage[] =
+    "usage: tikloom-theme show [--program-folder DIR] [THEME_FILE]\n"
+    "  prints the theme as the clock loads it, as JSON (default: the current theme)\n";
+const char kCaptionUsage[] =
+    "usage: tikloom-theme caption [--language NAME] --time YYYY-MM-DDTHH:MM:SS FORMAT\n"
+    "  prints the caption as the clock draws it, one line per caption line\n";
 constexpr int kUsageError = 2;
+
+std::string Usage() {
+    return std::string("usage: tikloom-theme show|render|caption ... | --help | --version\n\n") +
+           kShowUsage + "\n" + tikloom::RenderUsage() + "\n" + kCaptionUsage +
+           "\nWithout --program-folder the tool reads the settings and themes this\n"
+           "installation's clock reads.\n";
+}
 
 } // namespace
 
 int main(int argc, char** argv) {
+    const std::string usage = Usage();
+    if (tikloom::AnswerInfoOption(argc, argv, "tikloom-theme", usage.c_str())) {
+        return 0;
+    }
     // Fonts and images need a GUI application, but the tool must run without
     // a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    tikloom::ProvideRuntimeFolder();
     QGuiApplication app(argc, argv);
 
     QStringList args = QGuiApplication::arguments();
     args.removeFirst();
     if (args.isEmpty()) {
-        std::fputs(kUsage, stderr);
+        std::fputs(usage.c_str(), stderr);
         return kUsageError;
     }
     const QString command = args.takeFirst();
@@ -45,10 +62,6 @@ int main(int argc, char** argv) {
     if (command == QLatin1String("caption")) {
         return tikloom::RunCaptionCommand(args);
     }
-    if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
-        std::fputs(kUsage, stdout);
-        return 0;
-    }
-    std::fputs(kUsage, stderr);
+    std::fputs(usage.c_str(), stderr);
     return kUsageError;
 }

@@ -7,6 +7,7 @@
 #include "clock/core/pixel_buffer.h"
 #include "clock/core/presenter.h"
 #include "clock/core/theme_model.h"
+#include "common/program_layout.h"
 
 #include <QRect>
 #include <QString>
@@ -18,7 +19,7 @@ namespace tikloom {
 enum class OpacityClamp { AtMax, AtMin, Between };
 
 struct AppState {
-    QString ProgramFolder; // ends with "/"
+    ProgramLayout Layout;
 
     // Settings ([Window] and [Options] of tikloom.ini), read once at start.
     int WindowLeft = 10;

@@ -4,7 +4,7 @@
 #include "clock/core/render_local_time.h"
 #include "clock/core/time_renderer.h"
 #include "clock/core/trim_memory.h"
-#include "common/program_folder.h"
+#include "common/program_layout.h"
 
 #include <QImage>
 #include <QString>
@@ -30,9 +30,9 @@ struct FaceImages {
 FaceImages DecodeFaceImages(const AppState& state) {
     const ThemeModel& theme = state.Theme;
     FaceImages images;
-    images.background = DecodeImage(ResolveStoredPath(state.ProgramFolder, theme.ImageFile));
-    images.overlay = DecodeImage(ResolveStoredPath(state.ProgramFolder, theme.OverlayFile));
-    images.mask = DecodeImage(ResolveStoredPath(state.ProgramFolder, theme.MaskFile));
+    images.background = DecodeImage(ResolveImagePath(theme.ImageFolders, theme.ImageFile));
+    images.overlay = DecodeImage(ResolveImagePath(theme.ImageFolders, theme.OverlayFile));
+    images.mask = DecodeImage(ResolveImagePath(theme.ImageFolders, theme.MaskFile));
     return images;
 }
 

@@ -7,7 +7,7 @@
 namespace tikloom {
 
 void LoadTheme(AppState& state) {
-    LoadThemeModel(state.ProgramFolder, state.Theme);
+    LoadThemeModel(state.Layout, state.Theme);
     // The window keeps its opacity, which the new bounds may not allow.
     ForgetRestingBound(state);
     BuildFace(state);

@@ -27,11 +27,11 @@ QString ReadText(const QString& languageFile, const QString& key, const QString&
 
 } // namespace
 
-QString ChooseClockLanguageFile(const QString& programFolder, const QString& userAbbreviation) {
+QString ChooseClockLanguageFile(const ProgramLayout& layout, const QString& userAbbreviation) {
     const QString setting =
-        ReadProfileString(SettingsFilePath(programFolder), QStringLiteral("Locale"),
+        ReadProfileString(SettingsFilePath(layout.SettingsFolder), QStringLiteral("Locale"),
                           QStringLiteral("Language"), QString(), kClockTextCapacity);
-    return ChooseLanguageFile(programFolder, setting, userAbbreviation);
+    return ChooseLanguageFile(layout.SharedFolder, setting, userAbbreviation);
 }
 
 MenuTexts LoadMenuTexts(const QString& languageFile) {

@@ -1,6 +1,8 @@
 #pragma once
 // The clock's own language texts: the five menu item captions.
 
+#include "common/program_layout.h"
+
 #include <QString>
 
 namespace tikloom {
@@ -17,7 +19,7 @@ struct MenuTexts {
 // The language file the clock uses: [Locale] Language of tikloom.ini when set
 // (not tested for existence), else the file named after the user's language
 // abbreviation (three letters, then two).
-QString ChooseClockLanguageFile(const QString& programFolder, const QString& userAbbreviation);
+QString ChooseClockLanguageFile(const ProgramLayout& layout, const QString& userAbbreviation);
 
 // [Tikloom] texts of languageFile; each missing one keeps its English default.
 MenuTexts LoadMenuTexts(const QString& languageFile);

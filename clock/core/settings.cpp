@@ -26,12 +26,12 @@ int ReadSignedInt(const QString& file, const QString& section, const QString& ke
 
 } // namespace
 
-QString SettingsFilePath(const QString& programFolder) {
-    return programFolder + kSettingsFileName;
+QString SettingsFilePath(const QString& settingsFolder) {
+    return settingsFolder + kSettingsFileName;
 }
 
-void ReadSettings(const QString& programFolder, bool shiftHeld, AppState& state) {
-    const QString file = SettingsFilePath(programFolder);
+void ReadSettings(const QString& settingsFolder, bool shiftHeld, AppState& state) {
+    const QString file = SettingsFilePath(settingsFolder);
     state.WindowLeft =
         ReadSignedInt(file, kWindowSection, QStringLiteral("Left"), kDefaultWindowPosition);
     state.WindowTop =
@@ -55,13 +55,13 @@ void ReadSettings(const QString& programFolder, bool shiftHeld, AppState& state)
     }
 }
 
-void SaveWindowSettings(const QString& programFolder, const QRect& windowRect, bool minimized) {
+void SaveWindowSettings(const QString& settingsFolder, const QRect& windowRect, bool minimized) {
     const QStringList entries{
         QStringLiteral("Left=%1").arg(windowRect.left()),
         QStringLiteral("Top=%1").arg(windowRect.top()),
         QStringLiteral("Minimized=%1").arg(minimized ? 1 : 0),
     };
-    WriteProfileSection(SettingsFilePath(programFolder), kWindowSection, entries);
+    WriteProfileSection(SettingsFilePath(settingsFolder), kWindowSection, entries);
 }
 
 } // namespace tikloom

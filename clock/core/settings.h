@@ -9,16 +9,16 @@
 
 namespace tikloom {
 
-// programFolder + "tikloom.ini".
-QString SettingsFilePath(const QString& programFolder);
+// settingsFolder + "tikloom.ini" (the program folder when portable).
+QString SettingsFilePath(const QString& settingsFolder);
 
 // Reads Left, Top, Minimized, HighQualitySmoothing, MinimizeShortcutModifier
 // and MinimizeShortcutKey into state, each with its default. While Shift is
 // held at start the window goes back to (10, 10); the file is left alone.
-void ReadSettings(const QString& programFolder, bool shiftHeld, AppState& state);
+void ReadSettings(const QString& settingsFolder, bool shiftHeld, AppState& state);
 
 // Replaces [Window] by exactly Left, Top and Minimized (0 or 1). A failed
 // write is ignored: the next start uses the old values.
-void SaveWindowSettings(const QString& programFolder, const QRect& windowRect, bool minimized);
+void SaveWindowSettings(const QString& settingsFolder, const QRect& windowRect, bool minimized);
 
 } // namespace tikloom

@@ -4,7 +4,6 @@
 #include "clock/core/image_decoding.h"
 #include "clock/core/settings.h"
 #include "common/profile_file.h"
-#include "common/program_folder.h"
 
 #include <algorithm>
 #include <cmath>
@@ -14,7 +13,6 @@ namespace tikloom {
 namespace {
 
 const QString kDefaultThemeFileName = QStringLiteral("default.tkm");
-const QString kThemesFolder = QStringLiteral("Themes\\");
 
 constexpr float kTenths = 10.0f;
 constexpr float kPercent = 100.0f;
@@ -95,12 +93,12 @@ void ReadImagePaths(const ThemeFileReader& theme, ThemeModel& model) {
                                   QStringLiteral("Themes\\default_hands.png"));
 }
 
-void DecodeHandsImage(const QString& programFolder, ThemeModel& model) {
+void DecodeHandsImage(ThemeModel& model) {
     model.HandsImageCache = QImage();
     if (model.HandsImage.isEmpty()) {
         return;
     }
-    QImage image = DecodeImageFile(ResolveStoredPath(programFolder, model.HandsImage));
+    QImage image = DecodeImageFile(ResolveImagePath(model.ImageFolders, model.HandsImage));
     // Drawn once a second under a rotation: keep it in the drawing format.
     if (!image.isNull()) {
         image.convertTo(QImage::Format_ARGB32_Premultiplied);
@@ -205,22 +203,23 @@ void ReadTransparency(const ThemeFileReader& theme, ThemeModel& model) {
 
 } // namespace
 
-QString CurrentThemeFilePath(const QString& programFolder) {
+QString CurrentThemeFilePath(const ProgramLayout& layout) {
     const QString fileName =
-        ReadProfileString(SettingsFilePath(programFolder), QStringLiteral("Theme"),
+        ReadProfileString(SettingsFilePath(layout.SettingsFolder), QStringLiteral("Theme"),
                           QStringLiteral("FileName"), kDefaultThemeFileName, kPathCapacity);
-    return ResolveStoredPath(programFolder, kThemesFolder + fileName);
+    return FindThemeFile(layout, fileName);
 }
 
-void LoadThemeModel(const QString& programFolder, ThemeModel& model) {
-    LoadThemeModelFromFile(programFolder, CurrentThemeFilePath(programFolder), model);
+void LoadThemeModel(const ProgramLayout& layout, ThemeModel& model) {
+    LoadThemeModelFromFile(layout, CurrentThemeFilePath(layout), model);
 }
 
-void LoadThemeModelFromFile(const QString& programFolder, const QString& themeFile,
+void LoadThemeModelFromFile(const ProgramLayout& layout, const QString& themeFile,
                             ThemeModel& model) {
     const ThemeFileReader theme(themeFile);
     ReadImagePaths(theme, model);
-    DecodeHandsImage(programFolder, model);
+    model.ImageFolders = ImageFoldersFor(layout, themeFile);
+    DecodeHandsImage(model);
     ReadDimensions(theme, model);
     ReadColoursAndFonts(theme, model);
     ReadFlags(theme, model);

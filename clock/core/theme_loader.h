@@ -3,24 +3,34 @@
 // default and unit conversion, the hands image, and the caption's locale.
 
 #include "clock/core/theme_model.h"
+#include "common/program_layout.h"
 
 #include <QString>
 #include <cstdint>
 
 namespace tikloom {
 
-// The current theme file: programFolder + "Themes/" + [Theme] FileName of
-// tikloom.ini (default "default.tkm").
-QString CurrentThemeFilePath(const QString& programFolder);
+// The current theme file: [Theme] FileName of tikloom.ini (default
+// "default.tkm") in the user's Themes/ folder, else in the shipped one.
+QString CurrentThemeFilePath(const ProgramLayout& layout);
 
 // Fills model from the current theme. Never fails and reports nothing: a
-// missing file, key or image gives the defaults.
-void LoadThemeModel(const QString& programFolder, ThemeModel& model);
+// missing file, key or image gives the defaults. Image paths resolve against
+// the folder the theme came from, then the layout's other one.
+void LoadThemeModel(const ProgramLayout& layout, ThemeModel& model);
 
-// The same from a given theme file; image paths still resolve against
-// programFolder.
-void LoadThemeModelFromFile(const QString& programFolder, const QString& themeFile,
+// The same from a given theme file.
+void LoadThemeModelFromFile(const ProgramLayout& layout, const QString& themeFile,
                             ThemeModel& model);
+
+// The portable layout of programFolder.
+inline void LoadThemeModel(const QString& programFolder, ThemeModel& model) {
+    LoadThemeModel(PortableLayout(programFolder), model);
+}
+inline void LoadThemeModelFromFile(const QString& programFolder, const QString& themeFile,
+                                   ThemeModel& model) {
+    LoadThemeModelFromFile(PortableLayout(programFolder), themeFile, model);
+}
 
 // "\n" (backslash, lower-case n) becomes a line feed; nothing else changes.
 QString ConvertCaptionFormat(const QString& text);

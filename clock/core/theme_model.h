@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 
 namespace tikloom {
@@ -14,6 +15,8 @@ struct ThemeModel {
     QString MaskFile;
     QString OverlayFile;
     QString HandsImage;
+    // Folders those paths resolve against, in order (see ResolveImagePath).
+    QStringList ImageFolders;
 
     // [Dimension], in pixels (px/10 in the file) unless noted.
     float CenterX = 0;

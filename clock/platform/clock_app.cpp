@@ -55,12 +55,12 @@ QVector<QRect> MonitorRects() {
 
 } // namespace
 
-ClockApp::ClockApp(const QString& programFolder, bool shiftHeld,
+ClockApp::ClockApp(const ProgramLayout& layout, bool shiftHeld,
                    const QProcessEnvironment& childEnvironment)
     : childEnvironment_(childEnvironment) {
-    state_.ProgramFolder = programFolder;
+    state_.Layout = layout;
     state_.LocalTime = CachedLocalTime();
-    ReadSettings(programFolder, shiftHeld, state_);
+    ReadSettings(layout.SettingsFolder, shiftHeld, state_);
 }
 
 ClockApp::~ClockApp() = default;
@@ -146,7 +146,7 @@ void ClockApp::Reload() {
 }
 
 void ClockApp::ApplyMenuTexts() {
-    const QString file = ChooseClockLanguageFile(state_.ProgramFolder, UserLanguageAbbreviation());
+    const QString file = ChooseClockLanguageFile(state_.Layout, UserLanguageAbbreviation());
     menus_->ApplyTexts(LoadMenuTexts(file));
 }
 
@@ -248,8 +248,8 @@ void ClockApp::ShowAbout() {
 
 void ClockApp::Customize() {
     QProcess customizer;
-    customizer.setProgram(state_.ProgramFolder + QLatin1String(kCustomizerName));
-    customizer.setWorkingDirectory(state_.ProgramFolder);
+    customizer.setProgram(state_.Layout.ProgramFolder + QLatin1String(kCustomizerName));
+    customizer.setWorkingDirectory(state_.Layout.ProgramFolder);
     customizer.setProcessEnvironment(childEnvironment_);
     if (!customizer.startDetached()) {
         QMessageBox::information(window_.get(), QString::fromLatin1(kCustomizerMissingCaption),
@@ -270,7 +270,8 @@ void ClockApp::Exit() {
 }
 
 void ClockApp::SaveWindow() {
-    SaveWindowSettings(state_.ProgramFolder, WindowRect(), state_.Minimized);
+    MakeSettingsFolder(state_.Layout); // a failure shows as the failed write
+    SaveWindowSettings(state_.Layout.SettingsFolder, WindowRect(), state_.Minimized);
 }
 
 // --- Monitors --------------------------------------------------------------

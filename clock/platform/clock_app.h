@@ -26,7 +26,7 @@ class ClockApp : public QObject {
     Q_OBJECT
 public:
     // childEnvironment: the environment of programs the clock starts.
-    ClockApp(const QString& programFolder, bool shiftHeld,
+    ClockApp(const ProgramLayout& layout, bool shiftHeld,
              const QProcessEnvironment& childEnvironment);
     ~ClockApp() override;
 

@@ -7,6 +7,7 @@
 #include "customizer/form/clickable_panel.h"
 #include "customizer/form/form_icons.h"
 #include "customizer/form/paint_box.h"
+#include "customizer/helpers/theme_file_name.h"
 #include "ui_TTikloomCustomizer.h"
 
 #include <QApplication>
@@ -40,10 +41,12 @@ constexpr char kFontPointsProperty[] = "tikloomFontPoints";
 } // namespace
 
 TTikloomCustomizer::TTikloomCustomizer(const QString& programFolder, QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::TTikloomCustomizer>()),
-      ProgramFolderPath(programFolder) {
-    if (!ProgramFolderPath.endsWith(QLatin1Char('/')))
-        ProgramFolderPath += QLatin1Char('/');
+    : TTikloomCustomizer(PortableLayout(programFolder), parent) {}
+
+TTikloomCustomizer::TTikloomCustomizer(const ProgramLayout& layout, QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::TTikloomCustomizer>()), Layout(layout) {
+    // A failure shows later as the settings file that cannot be written.
+    MakeSettingsFolder(Layout);
     ui->setupUi(this);
 
     // Customised flags, so that the window manager is told there is no maximise button.
@@ -204,19 +207,31 @@ void TTikloomCustomizer::keyPressEvent(QKeyEvent* event) {
 }
 
 QString TTikloomCustomizer::ProgramFolder() const {
-    return ProgramFolderPath;
+    return Layout.ProgramFolder;
 }
 
 QString TTikloomCustomizer::SettingsPath() const {
-    return ProgramFolderPath + QStringLiteral("tikloom.ini");
+    return Layout.SettingsFolder + QStringLiteral("tikloom.ini");
 }
 
 QString TTikloomCustomizer::ThemeFolder() const {
-    return ProgramFolderPath + QStringLiteral("Themes/");
+    return Layout.UserFolder + QStringLiteral("Themes/");
 }
 
 QString TTikloomCustomizer::ThemeFilePath(const QString& name) const {
-    return ThemeFolder() + name + QStringLiteral(".tkm");
+    return FindThemeFile(Layout, name + QLatin1String(kThemeExtension));
+}
+
+QString TTikloomCustomizer::UserThemeFilePath(const QString& name) const {
+    return ThemeFolder() + name + QLatin1String(kThemeExtension);
+}
+
+bool TTikloomCustomizer::IsShipped(const QString& name) const {
+    return IsShippedTheme(Layout, name + QLatin1String(kThemeExtension));
+}
+
+QStringList TTikloomCustomizer::EditorImageFolders() const {
+    return ImageFoldersFor(Layout, ThemeFilePath(CurrentThemeName));
 }
 
 QMessageBox::StandardButton TTikloomCustomizer::ShowMessage(QMessageBox::Icon icon,
@@ -255,7 +270,7 @@ void TTikloomCustomizer::NotifyClock() {
     }
     // A running clock reloads before it answers; with none running, start one.
     if (RequestClockReload() == ReloadResult::NoClock)
-        QProcess::startDetached(ProgramFolderPath + QStringLiteral("tikloom"), {});
+        QProcess::startDetached(Layout.ProgramFolder + QStringLiteral("tikloom"), {});
 }
 
 QColor TTikloomCustomizer::PanelColor(const QWidget* panel) {

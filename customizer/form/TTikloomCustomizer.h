@@ -9,6 +9,8 @@
 // (udClockRadius, ...) together, with the up-down's range, a step of 5 and
 // wrap-around.
 
+#include "common/program_layout.h"
+
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
@@ -52,6 +54,8 @@ class TTikloomCustomizer : public QWidget {
     Q_OBJECT
 
 public:
+    explicit TTikloomCustomizer(const ProgramLayout& layout, QWidget* parent = nullptr);
+    // The portable layout of programFolder.
     explicit TTikloomCustomizer(const QString& programFolder, QWidget* parent = nullptr);
     ~TTikloomCustomizer() override;
 
@@ -67,12 +71,19 @@ public:
 
     // Folder of the programs, ending with "/".
     QString ProgramFolder() const;
-    // ProgramFolder + "tikloom.ini".
+    // tikloom.ini in the layout's settings folder.
     QString SettingsPath() const;
-    // ProgramFolder + "Themes/".
+    // The user's Themes/ folder, where themes are saved (the only one when portable).
     QString ThemeFolder() const;
-    // Theme file of the theme named name: ThemeFolder + name + ".tkm".
+    // Theme file of the theme named name: the user's when it exists, else the
+    // shipped one when that exists, else the user's.
     QString ThemeFilePath(const QString& name) const;
+    // Where a theme of that name is saved: ThemeFolder + name + ".tkm".
+    QString UserThemeFilePath(const QString& name) const;
+    // True for a theme only the installation ships: it stays locked.
+    bool IsShipped(const QString& name) const;
+    // Folders the edited theme's relative image paths resolve against.
+    QStringList EditorImageFolders() const;
 
     // Colour panels hold and show an opaque RGB colour.
     static QColor PanelColor(const QWidget* panel);
@@ -168,7 +179,7 @@ private:
     static QString PanelFontFamily(const QWidget* panel);
     static int PanelFontPoints(const QWidget* panel);
 
-    QString ProgramFolderPath;
+    ProgramLayout Layout;
     QString LastOpenedImage; // the file dialog starts with the file chosen last time
     bool Shown = false;
 };

@@ -59,7 +59,7 @@ void TTikloomCustomizer::ApplyLanguage() {
     LanguageFileName = ReadProfileString(SettingsPath(), QStringLiteral("Locale"),
                                          QStringLiteral("Language"), QString(), kClockTextCapacity);
     const QString languageFile =
-        ChooseLanguageFile(ProgramFolder(), LanguageFileName, UserLanguageAbbreviation());
+        ChooseLanguageFile(Layout.SharedFolder, LanguageFileName, UserLanguageAbbreviation());
 
     // The file's character set chooses the code page its texts are decoded with.
     const LanguageEncoding encoding = ReadLanguageEncoding(languageFile);

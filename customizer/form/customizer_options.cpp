@@ -37,7 +37,7 @@ void TTikloomCustomizer::LoadLanguageList() {
     LanguageFiles.append(QString());
     ui->cbLanguage->setCurrentIndex(0);
 
-    for (const LanguageListEntry& entry : FindLanguageFiles(ProgramFolder())) {
+    for (const LanguageListEntry& entry : FindLanguageFiles(Layout.SharedFolder)) {
         ui->cbLanguage->addItem(entry.label);
         LanguageFiles.append(entry.fileName);
         if (SameLanguageFileName(entry.fileName, LanguageFileName)) {
@@ -124,7 +124,8 @@ void TTikloomCustomizer::tabOptionsShow() {
 }
 
 void TTikloomCustomizer::cmdOpenThemeFolderClick() {
-    const QString folder = ProgramFolder() + QStringLiteral("Themes/");
+    const QString folder = ThemeFolder();
+    QDir().mkpath(folder); // the user's own folder may not exist yet
     // Where the desktop has no program for folders, the user is told where
     // the themes are, so that they can be reached another way.
     if (!OpenUrl(QUrl::fromLocalFile(folder)))

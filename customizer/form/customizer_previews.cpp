@@ -2,7 +2,7 @@
 // hands with their guides), their switches, and picking or emptying images.
 #include "customizer/form/TTikloomCustomizer.h"
 
-#include "common/program_folder.h"
+#include "common/program_layout.h"
 #include "customizer/form/paint_box.h"
 #include "customizer/helpers/relative_image_path.h"
 #include "ui_TTikloomCustomizer.h"
@@ -42,10 +42,10 @@ void FillCheckerboard(QPainter& painter, const QRectF& area) {
 }
 
 // The slot's image, or a null image when the slot is empty or the file cannot be read.
-QImage LoadSlotImage(const QString& programFolder, const QString& slotPath) {
+QImage LoadSlotImage(const QStringList& folders, const QString& slotPath) {
     if (slotPath.isEmpty())
         return QImage();
-    QImageReader reader(ResolveStoredPath(programFolder, slotPath));
+    QImageReader reader(ResolveImagePath(folders, slotPath));
     return reader.read();
 }
 
@@ -75,7 +75,7 @@ void TTikloomCustomizer::RedrawPreviews() {
 
 void TTikloomCustomizer::pbBackgroundImagePaint() {
     PaintBox* box = ui->pbBackgroundImage;
-    const QImage image = LoadSlotImage(ProgramFolder(), box->ImagePath());
+    const QImage image = LoadSlotImage(EditorImageFolders(), box->ImagePath());
     QPainter painter(box);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
 
@@ -118,14 +118,14 @@ void TTikloomCustomizer::pbImagesPaint() {
     auto* box = qobject_cast<PaintBox*>(sender());
     if (!box)
         return;
-    const QImage image = LoadSlotImage(ProgramFolder(), box->ImagePath());
+    const QImage image = LoadSlotImage(EditorImageFolders(), box->ImagePath());
     QPainter painter(box);
     DrawStretchedPreview(painter, box, image);
 }
 
 void TTikloomCustomizer::pbHandsImagePaint() {
     PaintBox* box = ui->pbHandsImage;
-    const QImage image = LoadSlotImage(ProgramFolder(), box->ImagePath());
+    const QImage image = LoadSlotImage(EditorImageFolders(), box->ImagePath());
     QPainter painter(box);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     DrawStretchedPreview(painter, box, image);
@@ -186,7 +186,7 @@ void TTikloomCustomizer::cmdOpenImageClick() {
     if (chosen.isEmpty())
         return;
     LastOpenedImage = chosen;
-    target->SetImagePath(StoredImagePath(ProgramFolder(), chosen));
+    target->SetImagePath(StoredImagePath(ThemeRoots(Layout), chosen));
 }
 
 PaintBox* TTikloomCustomizer::PreviewOfPanel(const QObject* panel) const {

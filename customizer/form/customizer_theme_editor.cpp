@@ -106,7 +106,7 @@ void TTikloomCustomizer::LoadEditorTheme() {
 }
 
 void TTikloomCustomizer::SaveEditorTheme() {
-    const QString file = ThemeFilePath(CurrentThemeName);
+    const QString file = UserThemeFilePath(CurrentThemeName);
     for (const ThemeKeyRow& key : ThemeKeyTable()) {
         QString value;
         switch (key.kind) {

@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QSignalBlocker>
+#include <algorithm>
 
 namespace tikloom {
 
@@ -36,10 +37,24 @@ void TTikloomCustomizer::ReadCurrentTheme() {
 QStringList TTikloomCustomizer::ThemeFolderEntries() const {
     // Every kind of entry counts, folders and hidden files included. Names come
     // in the order of a case-blind name sort, as the file manager shows them.
-    return QDir(ThemeFolder())
-        .entryList({QStringLiteral("*") + QLatin1String(kThemeExtension)},
-                   QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                   QDir::Name | QDir::IgnoreCase);
+    // The user's themes and the shipped ones make one list; a name in both is
+    // listed once.
+    QStringList entries;
+    for (const QString& root : ThemeRoots(Layout)) {
+        const QStringList found =
+            QDir(root + QStringLiteral("Themes/"))
+                .entryList({QStringLiteral("*") + QLatin1String(kThemeExtension)},
+                           QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        for (const QString& entry : found) {
+            if (!entries.contains(entry))
+                entries << entry;
+        }
+    }
+    std::sort(entries.begin(), entries.end(), [](const QString& a, const QString& b) {
+        const int blind = a.compare(b, Qt::CaseInsensitive);
+        return blind != 0 ? blind < 0 : a < b;
+    });
+    return entries;
 }
 
 QString TTikloomCustomizer::ThemeNameMeant(const QString& name) const {
@@ -76,10 +91,14 @@ void TTikloomCustomizer::ApplyCurrentTheme() {
 }
 
 void TTikloomCustomizer::UpdateThemeButtons() {
-    const bool locked = IsReadOnlyFile(ThemeFilePath(ThemeNameMeant(ui->txtThemeName->text())));
+    const QString named = ThemeNameMeant(ui->txtThemeName->text());
+    const bool locked = IsShipped(named) || IsReadOnlyFile(ThemeFilePath(named));
     ui->sbReadOnly->setChecked(locked);
+    const QListWidgetItem* item = ui->lbThemeList->currentItem();
     const bool deletable = ui->lbThemeList->currentRow() > 0;
-    ui->cmdDeleteTheme->setEnabled(deletable);
+    // A shipped theme can be neither deleted nor unlocked.
+    const bool shipped = deletable && item && IsShipped(item->text());
+    ui->cmdDeleteTheme->setEnabled(deletable && !shipped);
     ui->sbReadOnly->setEnabled(deletable);
     const bool nameGiven = !ui->txtThemeName->text().isEmpty();
     ui->cmdSaveTheme->setEnabled((deletable && !locked) || (!deletable && nameGiven));
@@ -114,12 +133,16 @@ void TTikloomCustomizer::txtThemeNameChange() {
 }
 
 void TTikloomCustomizer::sbReadOnlyClick() {
-    const QString target = ThemeFilePath(ThemeNameMeant(ui->txtThemeName->text()));
-    // Failures (a file that does not exist, say) show as the button popping back up.
-    if (ui->sbReadOnly->isChecked())
-        SetReadOnly(target);
-    else
-        ClearReadOnly(target);
+    const QString meant = ThemeNameMeant(ui->txtThemeName->text());
+    const QString target = UserThemeFilePath(meant);
+    // Failures (a file that does not exist, say) show as the button popping
+    // back up; a shipped theme is not the user's to unlock, so it pops back too.
+    if (!IsShipped(meant)) {
+        if (ui->sbReadOnly->isChecked())
+            SetReadOnly(target);
+        else
+            ClearReadOnly(target);
+    }
     UpdateThemeButtons();
 }
 
@@ -127,7 +150,7 @@ void TTikloomCustomizer::cmdSaveThemeClick() {
     const QString name = ui->txtThemeName->text();
     // "LINEN" saves over linen.tkm rather than beside it, as on Windows.
     const QString meant = ThemeNameMeant(name);
-    const QString target = ThemeFilePath(meant);
+    const QString target = UserThemeFilePath(meant);
     QDir().mkpath(ThemeFolder());
     if (name.isEmpty()) {
         ShowMessage(QMessageBox::Warning, kErrorCaption,
@@ -135,7 +158,7 @@ void TTikloomCustomizer::cmdSaveThemeClick() {
         ui->txtThemeName->setFocus();
         return;
     }
-    if (IsReadOnlyFile(target)) {
+    if (IsShipped(meant) || IsReadOnlyFile(target)) {
         ShowMessage(QMessageBox::Warning, kErrorCaption,
                     QStringLiteral("Theme '%1' is read only.\nPlease specify a different theme "
                                    "name or unlock the key.")
@@ -153,8 +176,9 @@ void TTikloomCustomizer::cmdSaveThemeClick() {
 void TTikloomCustomizer::cmdDeleteThemeClick() {
     const QListWidgetItem* item = ui->lbThemeList->currentItem();
     const QString name = item ? item->text() : QString();
-    const QString target = ThemeFilePath(ThemeNameMeant(name));
-    // Only a file can be deleted; a folder named like a theme is left alone.
+    const QString target = UserThemeFilePath(ThemeNameMeant(name));
+    // Only a file can be deleted; a folder named like a theme is left alone,
+    // and so is a shipped theme.
     if (name.isEmpty() || !QFileInfo(target).isFile())
         return;
     const auto answer =

@@ -18,4 +18,14 @@ QString StoredImagePath(const QString& programFolder, const QString& chosenFile)
     return stored;
 }
 
+QString StoredImagePath(const QStringList& folders, const QString& chosenFile) {
+    const QString fullPath = QDir::toNativeSeparators(QFileInfo(chosenFile).absoluteFilePath());
+    for (const QString& folder : folders) {
+        const QString stored = StoredImagePath(folder, chosenFile);
+        if (stored != fullPath)
+            return stored;
+    }
+    return fullPath;
+}
+
 } // namespace tikloom

@@ -15,6 +15,8 @@ namespace tikloom {
 namespace {
 
 const int kIconSizes[] = {16, 32, 48, 256};
+// The further sizes desktops ask of an installed application's icon theme.
+const int kDesktopOnlySizes[] = {22, 24, 64, 128};
 
 QByteArray pngBytes(const QImage& image) {
     QByteArray bytes;
@@ -109,6 +111,8 @@ void writeIcons(const QString& folder) {
         sizes.append(icon);
     }
     writeBytes(icoFile(sizes), dir.filePath(QStringLiteral("tikloom.ico")));
+    for (int size : kDesktopOnlySizes)
+        savePng(programIcon(size), dir.filePath(QStringLiteral("tikloom-%1.png").arg(size)));
     savePng(openHandCursor(), dir.filePath(QStringLiteral("hand-open.png")));
     savePng(closedHandCursor(), dir.filePath(QStringLiteral("hand-closed.png")));
     writeBytes(curFile(openHandCursor(), kCursorHotSpot, kCursorHotSpot),

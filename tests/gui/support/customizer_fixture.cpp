@@ -60,7 +60,8 @@ QByteArray CustomizerFixture::ReadFile(const QString& path) {
 
 tikloom::TTikloomCustomizer& CustomizerFixture::Form() {
     if (!FormInstance) {
-        FormInstance = std::make_unique<tikloom::TTikloomCustomizer>(Folder());
+        FormInstance = Layout ? std::make_unique<tikloom::TTikloomCustomizer>(*Layout)
+                              : std::make_unique<tikloom::TTikloomCustomizer>(Folder());
         tikloom::CustomizerHooks& hooks = FormInstance->Hooks;
         hooks.message = [this](QMessageBox::Icon icon, const QString& caption, const QString& text,
                                QMessageBox::StandardButtons) {

@@ -19,6 +19,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
+#include <optional>
 
 class CustomizerFixture {
 public:
@@ -54,6 +55,9 @@ public:
     int Beeps = 0;
     int ClockNotifications = 0;
     QString NextImageFile; // empty = the dialog is cancelled
+    // When set before the form is made, the form runs on this layout instead
+    // of the portable layout of Folder().
+    std::optional<tikloom::ProgramLayout> Layout;
 
 private:
     QTemporaryDir Dir;

@@ -187,7 +187,7 @@ private slots:
         theme.ImageFile = QString();
         theme.OverlayFile = QStringLiteral("missing-dir\\none.png");
         theme.MaskFile = QStringLiteral("broken.png");
-        QFile broken(bench.state.ProgramFolder + QStringLiteral("broken.png"));
+        QFile broken(bench.state.Layout.ProgramFolder + QStringLiteral("broken.png"));
         QVERIFY(broken.open(QIODevice::WriteOnly));
         broken.write("not a picture");
         broken.close();
@@ -201,7 +201,7 @@ private slots:
     // Stored paths may use backslashes and are relative to the program folder.
     void storedPathsResolveAgainstTheProgramFolder() {
         RenderBench bench;
-        QVERIFY(QDir(bench.state.ProgramFolder).mkdir(QStringLiteral("Themes")));
+        QVERIFY(QDir(bench.state.Layout.ProgramFolder).mkdir(QStringLiteral("Themes")));
         bench.AddImage(QStringLiteral("Themes/ov.png"), SolidImage(2, 2, 0xFF0000FFu));
         bench.state.Theme.OverlayFile = QStringLiteral("Themes\\ov.png");
         bench.state.Theme.UseOverlayImage = true;

@@ -32,12 +32,12 @@ class LoadThemeTest : public QObject {
 private slots:
     void loadShowsTheNewThemeAtOnce() {
         RenderBench bench;
-        QDir(bench.state.ProgramFolder).mkdir(QStringLiteral("Themes"));
-        WriteFile(bench.state.ProgramFolder + QStringLiteral("Themes/plain.tkm"),
+        QDir(bench.state.Layout.ProgramFolder).mkdir(QStringLiteral("Themes"));
+        WriteFile(bench.state.Layout.ProgramFolder + QStringLiteral("Themes/plain.tkm"),
                   "[Background]\nImageFile=\nMaskFile=\nOverlayFile=\n"
                   "[Color]\nBackgroundColor=4278190335\n"
                   "[Options]\nUseMaskImage=0\nShowCaption=0\n");
-        WriteFile(bench.state.ProgramFolder + QStringLiteral("tikloom.ini"),
+        WriteFile(bench.state.Layout.ProgramFolder + QStringLiteral("tikloom.ini"),
                   "[Theme]\nFileName=plain.tkm\n");
         LoadTheme(bench.state);
         QCOMPARE(bench.presenter.FrameCount(), 1);
@@ -49,8 +49,8 @@ private slots:
         // The pointer is far away and the clock rests at the old theme's
         // MaxAlpha (178); the customizer saves a theme with Max 40 (alpha 102).
         RenderBench bench;
-        QDir(bench.state.ProgramFolder).mkdir(QStringLiteral("Themes"));
-        WriteFile(bench.state.ProgramFolder + QStringLiteral("Themes/default.tkm"),
+        QDir(bench.state.Layout.ProgramFolder).mkdir(QStringLiteral("Themes"));
+        WriteFile(bench.state.Layout.ProgramFolder + QStringLiteral("Themes/default.tkm"),
                   "[Transparency]\nMin=10\nMax=40\n");
         bench.state.CurrentAlpha = 178;
         bench.state.Clickable = false;

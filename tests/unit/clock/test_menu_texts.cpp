@@ -35,10 +35,10 @@ private slots:
         QTemporaryDir dir;
         const QString folder = dir.path() + QLatin1Char('/');
         WriteFile(folder + QStringLiteral("DE.lng"), "[Tikloom]\nExit=Beenden\n");
-        QCOMPARE(ChooseClockLanguageFile(folder, QStringLiteral("DEU")),
+        QCOMPARE(ChooseClockLanguageFile(PortableLayout(folder), QStringLiteral("DEU")),
                  folder + QStringLiteral("DE.lng"));
         WriteFile(folder + QStringLiteral("DEU.lng"), "[Tikloom]\nExit=Beenden\n");
-        QCOMPARE(ChooseClockLanguageFile(folder, QStringLiteral("DEU")),
+        QCOMPARE(ChooseClockLanguageFile(PortableLayout(folder), QStringLiteral("DEU")),
                  folder + QStringLiteral("DEU.lng"));
     }
 
@@ -47,7 +47,8 @@ private slots:
         const QString folder = dir.path() + QLatin1Char('/');
         WriteFile(folder + QStringLiteral("DEU.lng"), "[Tikloom]\nExit=Beenden\n");
         WriteFile(SettingsFilePath(folder), "[Locale]\nLanguage=Missing.lng\n");
-        const QString chosen = ChooseClockLanguageFile(folder, QStringLiteral("DEU"));
+        const QString chosen =
+            ChooseClockLanguageFile(PortableLayout(folder), QStringLiteral("DEU"));
         QCOMPARE(chosen, folder + QStringLiteral("Missing.lng"));
         CompareDefaults(LoadMenuTexts(chosen));
     }
@@ -55,7 +56,8 @@ private slots:
     void neitherFileGivesEnglishDefaults() {
         QTemporaryDir dir;
         const QString folder = dir.path() + QLatin1Char('/');
-        CompareDefaults(LoadMenuTexts(ChooseClockLanguageFile(folder, QStringLiteral("DEU"))));
+        CompareDefaults(
+            LoadMenuTexts(ChooseClockLanguageFile(PortableLayout(folder), QStringLiteral("DEU"))));
     }
 
     void fileWithoutClockSectionGivesDefaults() {

@@ -156,9 +156,11 @@ private slots:
     void themePathFromSettings() {
         QTemporaryDir dir;
         const QString folder = dir.path() + QLatin1Char('/');
-        QCOMPARE(CurrentThemeFilePath(folder), folder + QStringLiteral("Themes/default.tkm"));
+        QCOMPARE(CurrentThemeFilePath(PortableLayout(folder)),
+                 folder + QStringLiteral("Themes/default.tkm"));
         WriteFile(SettingsFilePath(folder), "[Theme]\nFileName=Sub\\Blue.tkm\n");
-        QCOMPARE(CurrentThemeFilePath(folder), folder + QStringLiteral("Themes/Sub/Blue.tkm"));
+        QCOMPARE(CurrentThemeFilePath(PortableLayout(folder)),
+                 folder + QStringLiteral("Themes/Sub/Blue.tkm"));
     }
 
     void defaultThemeEntryGivesEveryDefault() {

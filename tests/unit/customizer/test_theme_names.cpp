@@ -89,6 +89,21 @@ private slots:
         QCOMPARE(StoredImagePath(program, sibling), QDir::toNativeSeparators(sibling));
     }
 
+    // Installed: the user's data folder and the shipped one; an image from
+    // either is stored relative (found again through either folder).
+    void pickedImagesAreRelativeToWhicheverFolderHoldsThem() {
+        QTemporaryDir root;
+        const QString user = root.path() + QStringLiteral("/home/data/tikloom/");
+        const QString shipped = root.path() + QStringLiteral("/usr/share/tikloom/");
+        const QStringList folders{user, shipped};
+        QCOMPARE(StoredImagePath(folders, user + QStringLiteral("Themes/mine.png")),
+                 QStringLiteral("Themes\\mine.png"));
+        QCOMPARE(StoredImagePath(folders, shipped + QStringLiteral("Themes/linen.png")),
+                 QStringLiteral("Themes\\linen.png"));
+        const QString elsewhere = root.path() + QStringLiteral("/pictures/face.png");
+        QCOMPARE(StoredImagePath(folders, elsewhere), QDir::toNativeSeparators(elsewhere));
+    }
+
     void readOnlyLockIsTheOwnersWriteBit() {
         QTemporaryDir dir;
         const QString path = dir.path() + QStringLiteral("/x.tkm");

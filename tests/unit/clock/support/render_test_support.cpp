@@ -86,8 +86,9 @@ ClockTime MakeTime(int hour, int minute, int second, int year, int month, int da
 }
 
 RenderBench::RenderBench() {
-    state.ProgramFolder = folder.path() + QLatin1Char('/');
+    state.Layout = PortableLayout(folder.path());
     state.Theme = EmptyThemeModel();
+    state.Theme.ImageFolders = {state.Layout.ProgramFolder};
     state.Output = &presenter;
     state.CurrentAlpha = 200;
     state.HighQualitySmoothing = true;
@@ -96,7 +97,7 @@ RenderBench::RenderBench() {
 }
 
 QString RenderBench::AddImage(const QString& name, const QImage& image) {
-    image.save(state.ProgramFolder + name, "PNG");
+    image.save(state.Layout.ProgramFolder + name, "PNG");
     return name;
 }
 

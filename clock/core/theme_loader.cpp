@@ -1,6 +1,7 @@
 #include "clock/core/theme_loader.h"
 
 #include "clock/core/caption_locale.h"
+#include "clock/core/density_image.h"
 #include "clock/core/image_decoding.h"
 #include "clock/core/settings.h"
 #include "common/profile_file.h"
@@ -95,12 +96,13 @@ void ReadImagePaths(const ThemeFileReader& theme, ThemeModel& model) {
                                   QStringLiteral("Themes\\default_hands.png"));
 }
 
-void DecodeHandsImage(const QString& programFolder, ThemeModel& model) {
+void DecodeHandsImage(const QString& programFolder, double ratio, ThemeModel& model) {
     model.HandsImageCache = QImage();
     if (model.HandsImage.isEmpty()) {
         return;
     }
-    QImage image = DecodeImageFile(ResolveStoredPath(programFolder, model.HandsImage));
+    QImage image = DecodeImageFile(
+        DensityImagePath(ResolveStoredPath(programFolder, model.HandsImage), ratio));
     // Drawn once a second under a rotation: keep it in the drawing format.
     if (!image.isNull()) {
         image.convertTo(QImage::Format_ARGB32_Premultiplied);
@@ -212,15 +214,15 @@ QString CurrentThemeFilePath(const QString& programFolder) {
     return ResolveStoredPath(programFolder, kThemesFolder + fileName);
 }
 
-void LoadThemeModel(const QString& programFolder, ThemeModel& model) {
-    LoadThemeModelFromFile(programFolder, CurrentThemeFilePath(programFolder), model);
+void LoadThemeModel(const QString& programFolder, ThemeModel& model, double ratio) {
+    LoadThemeModelFromFile(programFolder, CurrentThemeFilePath(programFolder), model, ratio);
 }
 
 void LoadThemeModelFromFile(const QString& programFolder, const QString& themeFile,
-                            ThemeModel& model) {
+                            ThemeModel& model, double ratio) {
     const ThemeFileReader theme(themeFile);
     ReadImagePaths(theme, model);
-    DecodeHandsImage(programFolder, model);
+    DecodeHandsImage(programFolder, ratio, model);
     ReadDimensions(theme, model);
     ReadColoursAndFonts(theme, model);
     ReadFlags(theme, model);

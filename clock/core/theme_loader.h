@@ -14,13 +14,14 @@ namespace tikloom {
 QString CurrentThemeFilePath(const QString& programFolder);
 
 // Fills model from the current theme. Never fails and reports nothing: a
-// missing file, key or image gives the defaults.
-void LoadThemeModel(const QString& programFolder, ThemeModel& model);
+// missing file, key or image gives the defaults. Above pixel ratio 1 the
+// hands image comes from its @2x file where there is one.
+void LoadThemeModel(const QString& programFolder, ThemeModel& model, double ratio = 1.0);
 
 // The same from a given theme file; image paths still resolve against
 // programFolder.
 void LoadThemeModelFromFile(const QString& programFolder, const QString& themeFile,
-                            ThemeModel& model);
+                            ThemeModel& model, double ratio = 1.0);
 
 // "\n" (backslash, lower-case n) becomes a line feed; nothing else changes.
 QString ConvertCaptionFormat(const QString& text);

@@ -1,10 +1,10 @@
 #include "clock/core/face_renderer.h"
 
-#include "clock/core/density_image.h"
 #include "clock/core/drawing_layer.h"
 #include "clock/core/render_local_time.h"
 #include "clock/core/time_renderer.h"
 #include "clock/core/trim_memory.h"
+#include "common/density_image.h"
 #include "common/program_folder.h"
 
 #include <QImage>

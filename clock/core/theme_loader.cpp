@@ -1,9 +1,9 @@
 #include "clock/core/theme_loader.h"
 
 #include "clock/core/caption_locale.h"
-#include "clock/core/density_image.h"
 #include "clock/core/image_decoding.h"
 #include "clock/core/settings.h"
+#include "common/density_image.h"
 #include "common/profile_file.h"
 #include "common/program_folder.h"
 

@@ -2,11 +2,11 @@
 // are at ratio 1, edges as sharp as the device allows, @2x theme images, and
 // a change of ratio.
 
-#include "clock/core/density_image.h"
 #include "clock/core/face_renderer.h"
 #include "clock/core/load_theme.h"
 #include "clock/core/theme_loader.h"
 #include "clock/core/time_renderer.h"
+#include "common/density_image.h"
 
 #include "support/render_test_support.h"
 

@@ -1,4 +1,4 @@
-#include "clock/core/density_image.h"
+#include "common/density_image.h"
 
 #include <QFileInfo>
 

@@ -17,6 +17,8 @@ PACKAGES=(
     locales
     # end-to-end tests: X server, window manager, compositors, tray, input driving
     xvfb xdotool x11-utils x11-apps openbox picom xcompmgr trayer imagemagick procps
+    # end-to-end tests: two monitors of one X screen (xrandr)
+    x11-xserver-utils
 )
 
 missing=()

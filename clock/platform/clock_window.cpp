@@ -47,9 +47,19 @@ double ClockWindow::PixelRatio() const {
     return windowHandle()->devicePixelRatio();
 }
 
-// A screen of another density: the clock is drawn again for it.
+// A screen of another density: the clock is drawn again for it. On X11 Qt
+// keeps the native size of a window that changes screens, and so halves or
+// doubles its logical size; once that change has arrived (queued after the
+// screen's), the window takes its logical size back.
 void ClockWindow::CheckPixelRatio() {
     emit PixelRatioChanged(PixelRatio());
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (size() != QSize(kClockSize, kClockSize))
+                resize(kClockSize, kClockSize);
+        },
+        Qt::QueuedConnection);
 }
 
 void ClockWindow::Present(const PixelBuffer* frame, int alpha) {

@@ -1,5 +1,7 @@
 // Cost of the clock's drawing: one DrawTime (a frame, every second), one
-// BuildFace (a theme load), and copying 16384 pixels, the floor of a frame.
+// BuildFace (a theme load), and copying 16384 pixels, the floor of a frame;
+// also both at device pixel ratio 2 against their cost at ratio 1 (goal: at
+// most 4 times, the number of pixels).
 //
 //   bench_render [PROGRAM_FOLDER]   (default: the build's bin/ folder)
 
@@ -86,19 +88,28 @@ void Report(const char* what, const Cost& cost, const Cost& floor) {
                 cost.wall / floor.wall, cost.processor / 1000.0, cost.processor / floor.processor);
 }
 
-void MeasureTheme(const QString& folder, const QString& themeFile, bool highQuality,
-                  const Cost& copyFloor) {
+struct ThemeCosts {
+    Cost build;
+    Cost frame;
+};
+
+ThemeCosts MeasureTheme(const QString& folder, const QString& themeFile, bool highQuality,
+                        const Cost& copyFloor, double ratio = 1.0) {
     AppState state;
     state.Layout = PortableLayout(folder);
+    state.FaceBuffer = PixelBuffer(ratio);
+    state.FrameBuffer = PixelBuffer(ratio);
     state.HighQualitySmoothing = highQuality;
     DiscardingPresenter presenter;
     state.Output = &presenter;
     int second = 0;
     state.LocalTime = [&second] { return TimeAt(second); };
-    LoadThemeModelFromFile(folder, folder + QStringLiteral("Themes/") + themeFile, state.Theme);
+    LoadThemeModelFromFile(folder, folder + QStringLiteral("Themes/") + themeFile, state.Theme,
+                           ratio);
 
     const QByteArray label =
-        (themeFile + (highQuality ? QStringLiteral(", high quality") : QStringLiteral(", plain")))
+        (themeFile + (highQuality ? QStringLiteral(", high quality") : QStringLiteral(", plain")) +
+         (ratio == 1.0 ? QString() : QStringLiteral(", ratio %1").arg(ratio)))
             .toUtf8();
     const Cost build = CostPerCall(20, [&] { BuildFace(state); });
     const Cost frame = CostPerCall(2000, [&] {
@@ -108,6 +119,21 @@ void MeasureTheme(const QString& folder, const QString& themeFile, bool highQual
     });
     Report(("BuildFace  " + label).constData(), build, copyFloor);
     Report(("DrawTime   " + label).constData(), frame, copyFloor);
+    return {build, frame};
+}
+
+void ReportGrowth(const char* what, const Cost& dense, const Cost& plain) {
+    std::printf("%-42s %9.2f x   %9s %9.2f x\n", what, dense.wall / plain.wall, "",
+                dense.processor / plain.processor);
+}
+
+// The same theme at ratio 1 and 2, and what the denser drawing costs more.
+void MeasureDensity(const QString& folder, const QString& themeFile, bool highQuality,
+                    const Cost& copyFloor) {
+    const ThemeCosts plain = MeasureTheme(folder, themeFile, highQuality, copyFloor);
+    const ThemeCosts dense = MeasureTheme(folder, themeFile, highQuality, copyFloor, 2.0);
+    ReportGrowth("BuildFace  ratio 2 / ratio 1 (goal <= 4)", dense.build, plain.build);
+    ReportGrowth("DrawTime   ratio 2 / ratio 1 (goal <= 4)", dense.frame, plain.frame);
 }
 
 } // namespace
@@ -134,13 +160,13 @@ int main(int argc, char** argv) {
     const Cost copy = CostPerCall(100000, [&] { CopyPixels(target, source); });
     Report("CopyPixels (16384 pixels, the floor)", copy, copy);
 
-    MeasureTheme(folder, QStringLiteral("default.tkm"), true, copy);
-    MeasureTheme(folder, QStringLiteral("default.tkm"), false, copy);
+    MeasureDensity(folder, QStringLiteral("default.tkm"), true, copy);
+    MeasureDensity(folder, QStringLiteral("default.tkm"), false, copy);
     const QStringList others = QDir(folder + QStringLiteral("Themes"))
                                    .entryList({QStringLiteral("*.tkm")}, QDir::Files, QDir::Name);
     for (const QString& theme : others) {
         if (theme != QLatin1String("default.tkm")) {
-            MeasureTheme(folder, theme, true, copy);
+            MeasureDensity(folder, theme, true, copy);
         }
     }
     return target.bits()[1] == source.bits()[1] ? 0 : 1;

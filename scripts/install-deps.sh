@@ -19,6 +19,8 @@ TEST_PACKAGES=(
     xvfb xdotool x11-utils x11-apps openbox picom xcompmgr trayer imagemagick procps
     # packages and their checks
     dpkg-dev file desktop-file-utils appstream lintian groff-base
+    # end-to-end tests: two monitors of one X screen (xrandr)
+    x11-xserver-utils
 )
 if [ "${1:-}" = "--tests" ]; then PACKAGES+=("${TEST_PACKAGES[@]}"); fi
 

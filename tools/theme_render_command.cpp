@@ -21,18 +21,22 @@ namespace {
 
 const char kUsage[] =
     "usage: tikloom-theme render [--program-folder DIR] [THEME_FILE] --time HH:MM:SS\n"
-    "                            [--date YYYY-MM-DD] [--face-only] -o OUT.png\n"
+    "                            [--date YYYY-MM-DD] [--scale RATIO] [--face-only] -o OUT.png\n"
     "  --program-folder DIR  read tikloom.ini and the themes as the clock in DIR\n"
     "                        would (default: this program's own folder)\n"
     "  THEME_FILE            draw this theme instead of the current one\n"
     "  --time HH:MM:SS       the time shown, 24-hour (required)\n"
     "  --date YYYY-MM-DD     the date the caption shows (default: today)\n"
+    "  --scale RATIO         the pixel ratio to draw at, 1 to 8 (default 1)\n"
     "  --face-only           the face without hands and caption\n"
-    "  -o, --output OUT.png  the picture to write, 128 x 128 (required)\n";
+    "  -o, --output OUT.png  the picture to write, 128 x 128 times the ratio (required)\n";
 constexpr int kWriteError = 1;
 constexpr int kUsageError = 2;
 // The clock window's opacity does not belong to the picture.
 constexpr int kOpaque = 255;
+// Device pixel ratios a screen may have: 1 (the design's 128 pixels) to 8.
+constexpr double kSmallestScale = 1.0;
+constexpr double kLargestScale = 8.0;
 
 struct RenderOptions {
     QString programFolder;
@@ -40,6 +44,7 @@ struct RenderOptions {
     QString time;
     QString date; // empty: today
     QString output;
+    QString scale; // empty: 1
     bool faceOnly = false;
 };
 
@@ -80,6 +85,7 @@ bool ParseRenderArguments(const QStringList& args, RenderOptions& options, QStri
     const QString timeOption = QStringLiteral("--time");
     const QString dateOption = QStringLiteral("--date");
     const QString outputOption = QStringLiteral("--output");
+    const QString scaleOption = QStringLiteral("--scale");
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& arg = args.at(i);
         bool ok = true;
@@ -93,6 +99,8 @@ bool ParseRenderArguments(const QStringList& args, RenderOptions& options, QStri
             ok = TakeValue(args, i, arg, options.output, error);
         } else if (IsOption(arg, outputOption)) {
             ok = TakeValue(args, i, outputOption, options.output, error);
+        } else if (IsOption(arg, scaleOption)) {
+            ok = TakeValue(args, i, scaleOption, options.scale, error);
         } else if (arg == QLatin1String("--face-only")) {
             options.faceOnly = true;
         } else if (arg.startsWith(QLatin1Char('-')) && arg != QLatin1String("-")) {
@@ -151,6 +159,17 @@ ClockTime ToClockTime(const QDate& date, const QTime& time) {
     return result;
 }
 
+// A device pixel ratio such as "2" or "1.5".
+bool ParseScale(const QString& text, double& scale) {
+    if (text.isNull()) {
+        scale = kSmallestScale;
+        return true;
+    }
+    bool ok = false;
+    scale = text.toDouble(&ok);
+    return ok && scale >= kSmallestScale && scale <= kLargestScale;
+}
+
 // Writes the picture with its alpha un-premultiplied, as PNG files keep it.
 // Either the whole file lands or nothing does.
 bool WritePng(const QImage& picture, const QString& path, QString& error) {
@@ -191,6 +210,11 @@ int RunRenderCommand(const QStringList& args) {
     if (!options.date.isNull() && !ParseDate(options.date, date)) {
         return UsageError(QStringLiteral("bad date \"%1\", expected YYYY-MM-DD").arg(options.date));
     }
+    double scale = kSmallestScale;
+    if (!ParseScale(options.scale, scale)) {
+        return UsageError(
+            QStringLiteral("bad scale \"%1\", expected a ratio from 1 to 8").arg(options.scale));
+    }
     AppState state;
     if (!ToolLayout(options.programFolder, state.Layout)) {
         return UsageError(QStringLiteral("no such folder: %1").arg(options.programFolder));
@@ -201,16 +225,18 @@ int RunRenderCommand(const QStringList& args) {
     MemoryPresenter presenter;
     state.Output = &presenter;
     state.CurrentAlpha = kOpaque;
+    state.FaceBuffer = PixelBuffer(scale);
+    state.FrameBuffer = PixelBuffer(scale);
 
     // The clock's theme load, from the given file when there is one.
     if (options.themeFile.isEmpty()) {
-        LoadThemeModel(state.Layout, state.Theme);
+        LoadThemeModel(state.Layout, state.Theme, scale);
     } else {
         if (!QFileInfo(options.themeFile).isFile()) {
             std::fprintf(stderr, "tikloom-theme render: %s not found, drawing the defaults\n",
                          qPrintable(options.themeFile));
         }
-        LoadThemeModelFromFile(state.Layout, options.themeFile, state.Theme);
+        LoadThemeModelFromFile(state.Layout, options.themeFile, state.Theme, scale);
     }
     BuildFace(state);
 

@@ -1,6 +1,7 @@
 #pragma once
 // "tikloom-theme render": draws the frame the clock would show for a given
-// date and time and writes it as a 128 x 128 PNG.
+// date and time and writes it as a PNG of 128 x 128 pixels, or 128 x RATIO
+// with --scale RATIO.
 
 #include <QStringList>
 

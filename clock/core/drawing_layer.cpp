@@ -94,10 +94,14 @@ void ScaleByAlpha(QImage& layer, const QRect& area, uint32_t alpha) {
     }
 }
 
-// The layer on which half-transparent shapes are drawn, made once: its
-// drawing engine is kept with it, which makes opening it cheap.
-QImage& ScratchLayer() {
+// The layer on which half-transparent shapes are drawn, made once (again
+// only for a larger buffer): its drawing engine is kept with it, which makes
+// opening it cheap.
+QImage& ScratchLayer(int side) {
     static QImage& layer = *new QImage(kClockSize, kClockSize, QImage::Format_ARGB32_Premultiplied);
+    if (layer.width() < side) {
+        layer = QImage(side, side, QImage::Format_ARGB32_Premultiplied);
+    }
     return layer;
 }
 
@@ -129,25 +133,30 @@ QImage ReducedTo(const QImage& image, double width, double height) {
 struct CentredTextLayout {
     QString text;
     QFont font;
+    double ratio = 1.0;
     std::vector<QStaticText> lines;
     qreal lineSpacing = 0;
 };
 
-const CentredTextLayout& LayoutOf(const QString& text, const QFont& font, QPaintDevice* device) {
+// Laid out for the scale it is drawn at, so that drawing need not lay it out
+// again.
+const CentredTextLayout& LayoutOf(const QString& text, const QFont& font, QPaintDevice* device,
+                                  double ratio) {
     // Never destroyed: glyphs must not outlive the application's fonts.
     static CentredTextLayout& last = *new CentredTextLayout;
     if (!last.lines.empty() && last.text == text && last.font == font &&
-        last.font.hintingPreference() == font.hintingPreference()) {
+        last.font.hintingPreference() == font.hintingPreference() && last.ratio == ratio) {
         return last;
     }
     last.text = text;
     last.font = font;
+    last.ratio = ratio;
     last.lines.clear();
     last.lineSpacing = QFontMetricsF(font, device).lineSpacing();
     for (const QString& line : text.split(QLatin1Char('\n'))) {
         QStaticText prepared(line);
         prepared.setTextFormat(Qt::PlainText);
-        prepared.prepare(QTransform(), font);
+        prepared.prepare(QTransform::fromScale(ratio, ratio), font);
         last.lines.push_back(prepared);
     }
     return last;
@@ -174,17 +183,22 @@ std::optional<QFont> MakeFont(const QString& faceName, float points) {
     return font;
 }
 
-DrawingSurface::DrawingSurface(PixelBuffer& buffer) : painter_(&buffer.image()) {
+DrawingSurface::DrawingSurface(PixelBuffer& buffer)
+    : painter_(&buffer.image()), devicePixels_(buffer.image().rect()), ratio_(buffer.ratio()) {
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::SmoothPixmapTransform, true);
     painter_.setRenderHint(QPainter::TextAntialiasing, true);
+    // At ratio 1 no scale at all, so that every pixel stays as it always was.
+    if (ratio_ != 1.0) {
+        painter_.scale(ratio_, ratio_);
+    }
 }
 
 void DrawingSurface::Clear() {
     painter_.save();
     painter_.resetTransform();
     painter_.setCompositionMode(QPainter::CompositionMode_Source);
-    painter_.fillRect(QRect(0, 0, kClockSize, kClockSize), Qt::transparent);
+    painter_.fillRect(devicePixels_, Qt::transparent);
     painter_.restore();
 }
 
@@ -210,7 +224,8 @@ void DrawingSurface::DrawImage(const QImage& image, const QRectF& target) {
         return;
     }
     if (highQualityFiltering_) {
-        const QImage reduced = ReducedTo(image, target.width(), target.height());
+        const QRectF onDevice = painter_.worldTransform().mapRect(target);
+        const QImage reduced = ReducedTo(image, onDevice.width(), onDevice.height());
         if (!reduced.isNull()) {
             painter_.drawImage(target, reduced, QRectF(reduced.rect()));
             return;
@@ -240,8 +255,8 @@ void DrawingSurface::DrawImagePoints(const QImage& image, const QPointF& upperLe
     if (highQualityFiltering_) {
         // The whole picture is reduced, so that the three hands of one
         // picture share one reduction.
-        const double scaleX = std::hypot(across.x(), across.y()) / source.width();
-        const double scaleY = std::hypot(down.x(), down.y()) / source.height();
+        const double scaleX = std::hypot(across.x(), across.y()) * ratio_ / source.width();
+        const double scaleY = std::hypot(down.x(), down.y()) * ratio_ / source.height();
         const QImage reduced = ReducedTo(image, image.width() * scaleX, image.height() * scaleY);
         if (!reduced.isNull()) {
             const double kx = static_cast<double>(reduced.width()) / image.width();
@@ -260,7 +275,7 @@ void DrawingSurface::DrawImagePoints(const QImage& image, const QPointF& upperLe
     const QRect area = toDevice.mapRect(QRectF(QPointF(0.0, 0.0), drawnSource.size()))
                            .toAlignedRect()
                            .adjusted(-1, -1, 1, 1)
-                           .intersected(QRect(0, 0, kClockSize, kClockSize));
+                           .intersected(devicePixels_);
     // Qt hands a fill of many spans to worker threads, which for a picture of
     // a hand's size costs far more than the fill. Drawn in bands of a few
     // rows, each fill stays on this thread.
@@ -318,13 +333,13 @@ void DrawingSurface::DrawShape(const QRectF& reach, uint32_t argb, const ShapeDr
                            .mapRect(reach)
                            .toAlignedRect()
                            .adjusted(-1, -1, 1, 1)
-                           .intersected(QRect(0, 0, kClockSize, kClockSize));
+                           .intersected(devicePixels_);
     if (area.isEmpty()) {
         return;
     }
     // The layer lies over the buffer pixel for pixel; only the area is
     // cleared, drawn, scaled and laid over.
-    QImage& layer = ScratchLayer();
+    QImage& layer = ScratchLayer(devicePixels_.width());
     for (int y = area.top(); y <= area.bottom(); ++y) {
         std::fill_n(reinterpret_cast<uint32_t*>(layer.scanLine(y)) + area.left(), area.width(), 0u);
     }
@@ -350,7 +365,7 @@ void DrawingSurface::DrawCentredText(const QString& text, const std::optional<QF
     if (unhintedText_) {
         drawnFont.setHintingPreference(QFont::PreferNoHinting);
     }
-    const CentredTextLayout& layout = LayoutOf(text, drawnFont, painter_.device());
+    const CentredTextLayout& layout = LayoutOf(text, drawnFont, painter_.device(), ratio_);
     painter_.setFont(drawnFont);
     painter_.setPen(Colour(argb));
     // Each line is as high as the font's line spacing; the block of lines is

@@ -29,7 +29,10 @@ QImage DecodeImage(const QString& path);
 // family instead; a size that makes no font (0 or less) gives no font.
 std::optional<QFont> MakeFont(const QString& faceName, float points);
 
-// A drawing surface open on one buffer for the time of one drawing.
+// A drawing surface open on one buffer for the time of one drawing. Its
+// coordinates are design pixels (128 across the buffer, whatever its ratio):
+// on a denser buffer every shape, text and image is drawn at the buffer's
+// own resolution.
 class DrawingSurface {
 public:
     explicit DrawingSurface(PixelBuffer& buffer);
@@ -71,6 +74,8 @@ private:
     void DrawShape(const QRectF& reach, uint32_t argb, const ShapeDrawing& draw);
 
     QPainter painter_;
+    QRect devicePixels_; // the whole buffer
+    double ratio_ = 1.0;
     bool highQualityFiltering_ = false;
     bool unhintedText_ = false;
 };

@@ -4,6 +4,7 @@
 #include "clock/core/render_local_time.h"
 #include "clock/core/time_renderer.h"
 #include "clock/core/trim_memory.h"
+#include "common/density_image.h"
 #include "common/program_layout.h"
 
 #include <QImage>
@@ -27,12 +28,18 @@ struct FaceImages {
     QImage mask;
 };
 
+// Each image from its @2x file where the face is drawn denser and there is one.
 FaceImages DecodeFaceImages(const AppState& state) {
     const ThemeModel& theme = state.Theme;
+    const double ratio = state.FaceBuffer.ratio();
+    const auto decode = [&](const QString& storedPath) {
+        return DecodeImage(
+            DensityImagePath(ResolveImagePath(theme.ImageFolders, storedPath), ratio));
+    };
     FaceImages images;
-    images.background = DecodeImage(ResolveImagePath(theme.ImageFolders, theme.ImageFile));
-    images.overlay = DecodeImage(ResolveImagePath(theme.ImageFolders, theme.OverlayFile));
-    images.mask = DecodeImage(ResolveImagePath(theme.ImageFolders, theme.MaskFile));
+    images.background = decode(theme.ImageFile);
+    images.overlay = decode(theme.OverlayFile);
+    images.mask = decode(theme.MaskFile);
     return images;
 }
 
@@ -98,7 +105,7 @@ QRectF BackgroundRectangle(const ThemeModel& theme, const QSizeF& imageSize) {
 void BuildFace(AppState& state) {
     const ThemeModel& theme = state.Theme;
     {
-        auto maskBuffer = std::make_unique<PixelBuffer>();
+        auto maskBuffer = std::make_unique<PixelBuffer>(state.FaceBuffer.ratio());
         FaceImages images = DecodeFaceImages(state);
         {
             DrawingSurface face(state.FaceBuffer);

@@ -6,8 +6,13 @@
 
 namespace tikloom {
 
-// Loads the current theme of state.ProgramFolder into state.Theme, rebuilds
-// the face and presents the current time on it. Never fails.
+// Loads the current theme of state.Layout into state.Theme, rebuilds
+// the face and presents the current time on it, at the pixel ratio of the
+// state's buffers. Never fails.
 void LoadTheme(AppState& state);
+
+// Makes the buffers for a screen of that device pixel ratio and, when that
+// changes their size, loads the theme again for it. Returns whether it did.
+bool UsePixelRatio(AppState& state, double ratio);
 
 } // namespace tikloom

@@ -1,5 +1,7 @@
 #include "clock/core/pixel_buffer.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <new>
@@ -26,30 +28,42 @@ uint32_t Channel(uint32_t pixel, uint32_t shift) {
 // into the other then runs about ten times slower than it should, because
 // each store falls on the same place within a page as a load that follows.
 constexpr size_t kPageSize = 4096;
-constexpr size_t kPixelBytes = sizeof(uint32_t) * kClockPixels;
+// Larger than any screen's density needs; keeps a bad ratio from asking for
+// gigabytes.
+constexpr double kLargestRatio = 16.0;
 
 void FreePixels(void* pixels) {
     std::free(pixels);
 }
 
-QImage PageAlignedImage() {
-    auto* pixels = static_cast<uchar*>(std::aligned_alloc(kPageSize, kPixelBytes));
+QImage PageAlignedImage(int side) {
+    const size_t bytes = sizeof(uint32_t) * static_cast<size_t>(side) * static_cast<size_t>(side);
+    // aligned_alloc wants a whole number of pages.
+    const size_t pages = (bytes + kPageSize - 1) / kPageSize;
+    auto* pixels = static_cast<uchar*>(std::aligned_alloc(kPageSize, pages * kPageSize));
     if (pixels == nullptr) {
         throw std::bad_alloc();
     }
-    return QImage(pixels, kClockSize, kClockSize, kClockSize * sizeof(uint32_t),
+    return QImage(pixels, side, side, side * static_cast<qsizetype>(sizeof(uint32_t)),
                   QImage::Format_ARGB32_Premultiplied, FreePixels, pixels);
 }
 
 } // namespace
 
-PixelBuffer::PixelBuffer() : image_(PageAlignedImage()) {
+int DeviceSide(double ratio) {
+    if (!(ratio > 1.0)) {
+        return kClockSize;
+    }
+    return static_cast<int>(std::lround(kClockSize * std::min(ratio, kLargestRatio)));
+}
+
+PixelBuffer::PixelBuffer(double ratio) : image_(PageAlignedImage(DeviceSide(ratio))) {
     image_.setDotsPerMeterX(kDotsPerMetre);
     image_.setDotsPerMeterY(kDotsPerMetre);
     image_.fill(0);
 }
 
-// Rows of 128 pixels of 4 bytes need no padding, so the pixels form one array.
+// Rows of pixels of 4 bytes need no padding, so the pixels form one array.
 uint32_t* PixelBuffer::bits() {
     return reinterpret_cast<uint32_t*>(image_.bits());
 }
@@ -59,13 +73,18 @@ const uint32_t* PixelBuffer::bits() const {
 }
 
 void CopyPixels(PixelBuffer& target, const PixelBuffer& source) {
-    std::memcpy(target.bits(), source.bits(), sizeof(uint32_t) * kClockPixels);
+    if (target.side() != source.side()) {
+        target = PixelBuffer(source.ratio());
+    }
+    std::memcpy(target.bits(), source.bits(),
+                sizeof(uint32_t) * static_cast<size_t>(source.pixelCount()));
 }
 
 void ApplyMask(PixelBuffer& face, const PixelBuffer& mask) {
     uint32_t* facePixels = face.bits();
     const uint32_t* maskPixels = mask.bits();
-    for (int i = 0; i < kClockPixels; ++i) {
+    const int count = std::min(face.pixelCount(), mask.pixelCount());
+    for (int i = 0; i < count; ++i) {
         const uint32_t alpha = Channel(maskPixels[i], kRedShift);
         facePixels[i] = (facePixels[i] & 0x00FFFFFFu) | (alpha << kAlphaShift);
     }
@@ -74,7 +93,8 @@ void ApplyMask(PixelBuffer& face, const PixelBuffer& mask) {
 
 void Premultiply(PixelBuffer& buffer) {
     uint32_t* pixels = buffer.bits();
-    for (int i = 0; i < kClockPixels; ++i) {
+    const int count = buffer.pixelCount();
+    for (int i = 0; i < count; ++i) {
         const uint32_t pixel = pixels[i];
         const uint32_t alpha = Channel(pixel, kAlphaShift);
         const uint32_t red = Channel(pixel, kRedShift) * alpha / 255;

@@ -3,6 +3,7 @@
 #include "clock/core/caption_locale.h"
 #include "clock/core/image_decoding.h"
 #include "clock/core/settings.h"
+#include "common/density_image.h"
 #include "common/profile_file.h"
 
 #include <algorithm>
@@ -93,12 +94,13 @@ void ReadImagePaths(const ThemeFileReader& theme, ThemeModel& model) {
                                   QStringLiteral("Themes\\default_hands.png"));
 }
 
-void DecodeHandsImage(ThemeModel& model) {
+void DecodeHandsImage(double ratio, ThemeModel& model) {
     model.HandsImageCache = QImage();
     if (model.HandsImage.isEmpty()) {
         return;
     }
-    QImage image = DecodeImageFile(ResolveImagePath(model.ImageFolders, model.HandsImage));
+    QImage image = DecodeImageFile(
+        DensityImagePath(ResolveImagePath(model.ImageFolders, model.HandsImage), ratio));
     // Drawn once a second under a rotation: keep it in the drawing format.
     if (!image.isNull()) {
         image.convertTo(QImage::Format_ARGB32_Premultiplied);
@@ -210,16 +212,16 @@ QString CurrentThemeFilePath(const ProgramLayout& layout) {
     return FindThemeFile(layout, fileName);
 }
 
-void LoadThemeModel(const ProgramLayout& layout, ThemeModel& model) {
-    LoadThemeModelFromFile(layout, CurrentThemeFilePath(layout), model);
+void LoadThemeModel(const ProgramLayout& layout, ThemeModel& model, double ratio) {
+    LoadThemeModelFromFile(layout, CurrentThemeFilePath(layout), model, ratio);
 }
 
 void LoadThemeModelFromFile(const ProgramLayout& layout, const QString& themeFile,
-                            ThemeModel& model) {
+                            ThemeModel& model, double ratio) {
     const ThemeFileReader theme(themeFile);
     ReadImagePaths(theme, model);
     model.ImageFolders = ImageFoldersFor(layout, themeFile);
-    DecodeHandsImage(model);
+    DecodeHandsImage(ratio, model);
     ReadDimensions(theme, model);
     ReadColoursAndFonts(theme, model);
     ReadFlags(theme, model);

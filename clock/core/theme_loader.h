@@ -16,20 +16,21 @@ QString CurrentThemeFilePath(const ProgramLayout& layout);
 
 // Fills model from the current theme. Never fails and reports nothing: a
 // missing file, key or image gives the defaults. Image paths resolve against
-// the folder the theme came from, then the layout's other one.
-void LoadThemeModel(const ProgramLayout& layout, ThemeModel& model);
+// the folder the theme came from, then the layout's other one. Above pixel
+// ratio 1 the hands image comes from its @2x file where there is one.
+void LoadThemeModel(const ProgramLayout& layout, ThemeModel& model, double ratio = 1.0);
 
 // The same from a given theme file.
 void LoadThemeModelFromFile(const ProgramLayout& layout, const QString& themeFile,
-                            ThemeModel& model);
+                            ThemeModel& model, double ratio = 1.0);
 
 // The portable layout of programFolder.
-inline void LoadThemeModel(const QString& programFolder, ThemeModel& model) {
-    LoadThemeModel(PortableLayout(programFolder), model);
+inline void LoadThemeModel(const QString& programFolder, ThemeModel& model, double ratio = 1.0) {
+    LoadThemeModel(PortableLayout(programFolder), model, ratio);
 }
 inline void LoadThemeModelFromFile(const QString& programFolder, const QString& themeFile,
-                                   ThemeModel& model) {
-    LoadThemeModelFromFile(PortableLayout(programFolder), themeFile, model);
+                                   ThemeModel& model, double ratio = 1.0) {
+    LoadThemeModelFromFile(PortableLayout(programFolder), themeFile, model, ratio);
 }
 
 // "\n" (backslash, lower-case n) becomes a line feed; nothing else changes.

@@ -137,7 +137,7 @@ void DrawTime(AppState& state) {
     const Hands hands{DirectionOf(angles.hour), DirectionOf(angles.minute),
                       DirectionOf(angles.second)};
 
-    CopyPixels(state.FrameBuffer, state.FaceBuffer);
+    CopyPixels(state.FrameBuffer, state.FaceBuffer); // the frame takes the face's ratio
     {
         DrawingSurface frame(state.FrameBuffer);
         if (state.HighQualitySmoothing) {

@@ -80,6 +80,8 @@ void ClockApp::Start() {
     connect(window_.get(), &ClockWindow::TimeModeKeyPressed, this,
             [this] { state_.TimeMode = NextTimeMode(state_.TimeMode); });
     connect(window_.get(), &ClockWindow::Moved, this, &ClockApp::RecordMove);
+    connect(window_.get(), &ClockWindow::PixelRatioChanged, this,
+            [this](double ratio) { UsePixelRatio(state_, ratio); });
     window_->SetTooltipText(
         [this] { return LongDateText(state_.DisplayedTime, QLocale::system()); });
     connect(menus_.get(), &ClockMenus::MinimizeChosen, this, &ClockApp::Minimize);
@@ -109,7 +111,10 @@ void ClockApp::Start() {
     tick_.setSingleShot(true);
     connect(&tick_, &QTimer::timeout, this, &ClockApp::Tick);
     tick_.start(kTickMs);
-    LoadTheme(state_);
+    // At the density of the screen it starts on; at ratio 1 the buffers are
+    // already right and the theme is loaded into them.
+    if (!UsePixelRatio(state_, window_->PixelRatio()))
+        LoadTheme(state_);
 
     displayChange_.setSingleShot(true);
     connect(&displayChange_, &QTimer::timeout, this, &ClockApp::ApplyDisplayChange);
@@ -297,6 +302,7 @@ void ClockApp::ApplyDisplayChange() {
     state_.WindowTop = moved.y();
     window_->move(moved);
     ApplyKeepOnMonitor();
+    window_->CheckPixelRatio(); // the screen may have changed its scale
 }
 
 } // namespace tikloom

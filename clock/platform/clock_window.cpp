@@ -4,6 +4,7 @@
 #include "clock/platform/frame_mask.h"
 #include "clock/platform/keyboard_input.h"
 #include "clock/platform/taskbar_state.h"
+#include "clock/platform/window_shape.h"
 
 #include <QApplication>
 #include <QHelpEvent>
@@ -39,11 +40,33 @@ ClockWindow::ClockWindow()
     frame_ = QImage(kClockSize, kClockSize, QImage::Format_ARGB32_Premultiplied);
     frame_.fill(Qt::transparent);
     winId(); // the native window exists from here on, so opacity and input can be set
+    connect(windowHandle(), &QWindow::screenChanged, this, &ClockWindow::CheckPixelRatio);
+}
+
+double ClockWindow::PixelRatio() const {
+    return windowHandle()->devicePixelRatio();
+}
+
+// A screen of another density: the clock is drawn again for it. On X11 Qt
+// keeps the native size of a window that changes screens, and so halves or
+// doubles its logical size; once that change has arrived (queued after the
+// screen's), the window takes its logical size back.
+void ClockWindow::CheckPixelRatio() {
+    emit PixelRatioChanged(PixelRatio());
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (size() != QSize(kClockSize, kClockSize))
+                resize(kClockSize, kClockSize);
+        },
+        Qt::QueuedConnection);
 }
 
 void ClockWindow::Present(const PixelBuffer* frame, int alpha) {
     if (frame != nullptr) {
         frame_ = frame->image().copy();
+        // Painted device pixel for device pixel at the screen's ratio.
+        frame_.setDevicePixelRatio(frame->ratio());
         UpdateOutline();
         update();
     }
@@ -81,11 +104,13 @@ void ClockWindow::UpdateOutline() {
     if (outline == outline_)
         return;
     outline_ = std::move(outline);
+    // In device pixels, so a denser screen gets a finer outline.
     QRegion region = VisibleRegion(frame_, minAlpha);
-    // An empty mask would mean "no mask" (the whole square); keep one pixel.
+    // An empty shape would take in no clicks at all, and Qt's masks take an
+    // empty one for none; keep one pixel.
     if (region.isEmpty())
         region = QRegion(0, 0, 1, 1);
-    setMask(region);
+    SetWindowShape(windowHandle(), region);
 }
 
 bool ClockWindow::event(QEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
-// The clock window: frameless, always on top, out of the taskbar, 128 x 128,
-// showing the composed frame with its per-pixel alpha. It is also the
+// The clock window: frameless, always on top, out of the taskbar, 128 x 128
+// logical pixels, showing the composed frame with its per-pixel alpha at the
+// screen's device pixel ratio. It is also the
 // clock's Presenter: a frame replaces the picture, an opacity alone changes
 // only the window's overall opacity and never repaints.
 
@@ -28,12 +29,16 @@ public:
     void SetCursors(const QCursor& open, const QCursor& closed);
     // Text of the hover tooltip, made each time it shows.
     void SetTooltipText(std::function<QString()> text) { tooltipText_ = std::move(text); }
+    // Device pixels per logical pixel of the screen the window is on.
+    double PixelRatio() const;
+    void CheckPixelRatio();
 
 signals:
     void MinimizeRequested();
     void ContextMenuRequested(QPoint globalPosition);
     void TimeModeKeyPressed();
     void Moved();
+    void PixelRatioChanged(double ratio);
 
 protected:
     bool event(QEvent* event) override;

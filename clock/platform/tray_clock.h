@@ -26,10 +26,12 @@ signals:
     void MenuRequested(QPoint cursor);
 
 private:
-    int LargeIconSize(const ClockTime& time);
+    // Reads the tray's icon size and pixel ratio when they may have changed.
+    void ReadTrayPlace(const ClockTime& time);
 
     QSystemTrayIcon* icon_;
     int largeSize_ = 0;
+    qreal ratio_ = 1.0; // device pixels per logical pixel on the tray's screen
     bool sizeFromShownIcon_ = false;
     int sizeMinute_ = -1;
 };

@@ -2,6 +2,7 @@
 // hands with their guides), their switches, and picking or emptying images.
 #include "customizer/form/TTikloomCustomizer.h"
 
+#include "common/density_image.h"
 #include "common/program_layout.h"
 #include "customizer/form/paint_box.h"
 #include "customizer/helpers/relative_image_path.h"
@@ -30,7 +31,10 @@ const QString kImageFilter = QStringLiteral(
     "Image Files (*.bmp *.gif *.jpeg *.jpg *.png *.tiff *.tif *.wmf *.emf *.ico);;All Files (*)");
 
 void FillCheckerboard(QPainter& painter, const QRectF& area) {
-    QPixmap tile(2 * kCheckerSquare, 2 * kCheckerSquare);
+    // At the form's pixel ratio, so the squares keep sharp edges.
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    QPixmap tile(QSize(2 * kCheckerSquare, 2 * kCheckerSquare) * ratio);
+    tile.setDevicePixelRatio(ratio);
     tile.fill(kCheckerLight);
     {
         QPainter tilePainter(&tile);
@@ -41,11 +45,14 @@ void FillCheckerboard(QPainter& painter, const QRectF& area) {
     painter.fillRect(area, QBrush(tile));
 }
 
-// The slot's image, or a null image when the slot is empty or the file cannot be read.
-QImage LoadSlotImage(const QStringList& folders, const QString& slotPath) {
+// The slot's image, or a null image when the slot is empty or the file cannot
+// be read. On a form of a higher pixel ratio, from the image's @2x file where
+// there is one, as the clock shows it there.
+QImage LoadSlotImage(const QStringList& folders, const QString& slotPath, const QWidget* form) {
     if (slotPath.isEmpty())
         return QImage();
-    QImageReader reader(ResolveImagePath(folders, slotPath));
+    QImageReader reader(
+        DensityImagePath(ResolveImagePath(folders, slotPath), form->devicePixelRatioF()));
     return reader.read();
 }
 
@@ -75,7 +82,7 @@ void TTikloomCustomizer::RedrawPreviews() {
 
 void TTikloomCustomizer::pbBackgroundImagePaint() {
     PaintBox* box = ui->pbBackgroundImage;
-    const QImage image = LoadSlotImage(EditorImageFolders(), box->ImagePath());
+    const QImage image = LoadSlotImage(EditorImageFolders(), box->ImagePath(), box);
     QPainter painter(box);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
 
@@ -118,14 +125,14 @@ void TTikloomCustomizer::pbImagesPaint() {
     auto* box = qobject_cast<PaintBox*>(sender());
     if (!box)
         return;
-    const QImage image = LoadSlotImage(EditorImageFolders(), box->ImagePath());
+    const QImage image = LoadSlotImage(EditorImageFolders(), box->ImagePath(), box);
     QPainter painter(box);
     DrawStretchedPreview(painter, box, image);
 }
 
 void TTikloomCustomizer::pbHandsImagePaint() {
     PaintBox* box = ui->pbHandsImage;
-    const QImage image = LoadSlotImage(EditorImageFolders(), box->ImagePath());
+    const QImage image = LoadSlotImage(EditorImageFolders(), box->ImagePath(), box);
     QPainter painter(box);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     DrawStretchedPreview(painter, box, image);

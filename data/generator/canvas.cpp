@@ -7,26 +7,41 @@
 
 namespace tikloom {
 
+namespace {
+
+int density = 1;
+
+} // namespace
+
+void setImageDensity(int pixelsPerUnit) {
+    density = pixelsPerUnit;
+}
+
+int imageDensity() {
+    return density;
+}
+
 QImage paintSupersampled(QSize size, const std::function<void(QPainter&)>& paint) {
-    QImage large(size * kSupersampling, QImage::Format_ARGB32_Premultiplied);
+    const QSize pixels = size * density;
+    QImage large(pixels * kSupersampling, QImage::Format_ARGB32_Premultiplied);
     large.fill(Qt::transparent);
     {
         QPainter painter(&large);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.setRenderHint(QPainter::TextAntialiasing);
-        painter.scale(kSupersampling, kSupersampling);
+        painter.scale(kSupersampling * density, kSupersampling * density);
         painter.setPen(Qt::NoPen);
         paint(painter);
     }
-    return large.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return large.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 QImage paintMask(QSize size, const std::function<void(QPainter&)>& paint) {
     QImage coverage = paintSupersampled(size, paint);
-    QImage mask(size, QImage::Format_RGB32);
-    for (int y = 0; y < size.height(); ++y) {
-        for (int x = 0; x < size.width(); ++x) {
+    QImage mask(coverage.size(), QImage::Format_RGB32);
+    for (int y = 0; y < mask.height(); ++y) {
+        for (int x = 0; x < mask.width(); ++x) {
             // Painted in white, so any colour byte of the premultiplied
             // pixel is the coverage.
             const int level = qRed(coverage.pixel(x, y));
@@ -84,7 +99,7 @@ QImage boxBlurTransposed(const QImage& source, int radius) {
 QImage blurred(const QImage& image, int radius) {
     QImage result = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     for (int pass = 0; pass < 3; ++pass) {
-        result = boxBlurTransposed(boxBlurTransposed(result, radius), radius);
+        result = boxBlurTransposed(boxBlurTransposed(result, radius * density), radius * density);
     }
     return result;
 }

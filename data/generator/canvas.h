@@ -16,8 +16,15 @@ namespace tikloom {
 // How many times larger than the final image every picture is drawn.
 constexpr int kSupersampling = 8;
 
+// Pixels per unit of the pictures made from here on: 1 for the themes'
+// images, 2 for their "@2x" images for screens of a higher density. Sizes,
+// coordinates and blur radii stay in units.
+void setImageDensity(int pixelsPerUnit);
+int imageDensity();
+
 // Paints with `paint` in final-image coordinates on a transparent canvas
-// kSupersampling times larger, then scales it down by area averaging.
+// kSupersampling times larger, then scales it down by area averaging to
+// size x the image density.
 QImage paintSupersampled(QSize size, const std::function<void(QPainter&)>& paint);
 
 // A mask image: opaque grey, whose red channel carries the coverage that
@@ -34,7 +41,7 @@ QColor withAlpha(const QColor& colour, double alpha);
 // measured clockwise from 12 o'clock (y grows downwards).
 QPointF polarPoint(QPointF centre, double distance, double degrees);
 
-// A soft copy of the image: three box blurs of the given radius in pixels,
+// A soft copy of the image: three box blurs of the given radius in units,
 // which together approach a Gaussian. Used for shadows and glows.
 QImage blurred(const QImage& image, int radius);
 

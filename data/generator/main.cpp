@@ -3,9 +3,10 @@
 //
 //   tikloom-make-themes DATA_FOLDER [--preview FOLDER]
 //
-// writes DATA_FOLDER/Themes/* and DATA_FOLDER/icons/*; with --preview also a
+// writes DATA_FOLDER/Themes/* (with "@2x" images) and DATA_FOLDER/icons/*; with --preview also a
 // composed 128 x 128 frame of every theme at 10:08:37 into FOLDER.
 
+#include "canvas.h"
 #include "icons.h"
 #include "preview.h"
 #include "themes.h"
@@ -61,6 +62,13 @@ int main(int argc, char** argv) {
     for (const tikloom::ShippedTheme& theme : themes) {
         tikloom::writeShippedTheme(theme, data.filePath(QStringLiteral("Themes")));
     }
+    // The same designs again at twice the pixels, for screens of that density.
+    tikloom::setImageDensity(2);
+    for (const tikloom::ShippedTheme& theme : {tikloom::defaultTheme(), tikloom::slateTheme(),
+                                               tikloom::linenTheme(), tikloom::harborTheme()}) {
+        tikloom::writeDoubleDensityImages(theme, data.filePath(QStringLiteral("Themes")));
+    }
+    tikloom::setImageDensity(1);
     tikloom::writeIcons(data.filePath(QStringLiteral("icons")));
 
     if (args.size() == 3) {

@@ -22,6 +22,19 @@ QString imageFileName(const ShippedTheme& theme, const QString& suffix) {
     return theme.name + suffix + QStringLiteral(".png");
 }
 
+// Each image the theme has, as "<name><suffix><density mark>.png".
+void writeImages(const ShippedTheme& theme, const QDir& dir, const QString& densityMark) {
+    const QList<QPair<QString, QImage>> images = {{"", theme.background},
+                                                  {"_mask", theme.mask},
+                                                  {"_overlay", theme.overlay},
+                                                  {"_hands", theme.hands}};
+    for (const auto& [suffix, image] : images) {
+        if (!image.isNull()) {
+            savePng(image, dir.filePath(imageFileName(theme, suffix + densityMark)));
+        }
+    }
+}
+
 } // namespace
 
 QList<ThemeKey> defaultThemeKeys() {
@@ -128,15 +141,7 @@ QString colourValue(unsigned argbValue) {
 
 void writeShippedTheme(const ShippedTheme& theme, const QString& folder) {
     const QDir dir(folder);
-    const QList<QPair<QString, QImage>> images = {{"", theme.background},
-                                                  {"_mask", theme.mask},
-                                                  {"_overlay", theme.overlay},
-                                                  {"_hands", theme.hands}};
-    for (const auto& [suffix, image] : images) {
-        if (!image.isNull()) {
-            savePng(image, dir.filePath(imageFileName(theme, suffix)));
-        }
-    }
+    writeImages(theme, dir, QString());
 
     QString text;
     const QList<ThemeKey> keys = themeKeys(theme);
@@ -155,6 +160,10 @@ void writeShippedTheme(const ShippedTheme& theme, const QString& folder) {
         QTextStream(stderr) << "cannot write " << file.fileName() << "\n";
         std::exit(1);
     }
+}
+
+void writeDoubleDensityImages(const ShippedTheme& theme, const QString& folder) {
+    writeImages(theme, QDir(folder), QStringLiteral("@2x"));
 }
 
 } // namespace tikloom

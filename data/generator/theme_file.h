@@ -42,4 +42,7 @@ QString colourValue(unsigned argbValue);
 // Writes the images and "<name>.tkm" into `folder` (profile text, CRLF).
 void writeShippedTheme(const ShippedTheme& theme, const QString& folder);
 
+// Writes the images of a theme drawn at density 2 as "<image>@2x.png".
+void writeDoubleDensityImages(const ShippedTheme& theme, const QString& folder);
+
 } // namespace tikloom

@@ -81,13 +81,14 @@ QImage overlay() {
         shadow = blurred(shadow, 1);
         {
             QPainter cut(&shadow);
+            cut.scale(imageDensity(), imageDensity()); // the shadow's pixels to units
             cut.setRenderHint(QPainter::Antialiasing);
             cut.setCompositionMode(QPainter::CompositionMode_DestinationOut);
             cut.setPen(Qt::NoPen);
             cut.setBrush(Qt::black);
             cut.drawPath(roundedSquare(outer - 0.5, kCorner + 1.5));
         }
-        painter.drawImage(0, 0, shadow);
+        painter.drawImage(QRectF(0, 0, kWindowSize, kWindowSize), shadow);
 
         // Shade cast by the frame onto the cloth.
         QPainterPath inner = roundedSquare(kFaceHalf - 1.0, kCorner - 1.0);

@@ -77,11 +77,12 @@ start_clock() {
 }
 
 # The window of the clock started last: its 128 x 128 window (its tray icon
-# has the same class and process).
+# has the same class and process), or CLOCK_SIDE device pixels on a side on a
+# scaled screen.
 clock_window() {
-    local id
+    local id side=${CLOCK_SIDE:-128}
     for id in $(xdotool search --pid "$CLOCK_PID" --class '^Tikloom$' 2>/dev/null); do
-        if xwininfo -id "$id" | grep -q 'Width: 128' && xwininfo -id "$id" | grep -q 'Height: 128'; then
+        if xwininfo -id "$id" | grep -q "Width: $side\$" && xwininfo -id "$id" | grep -q "Height: $side\$"; then
             echo "$id"
             return 0
         fi

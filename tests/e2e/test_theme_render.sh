@@ -108,6 +108,18 @@ printf '[Theme]\nFileName=plain.tkm\n[Options]\nHighQualitySmoothing=0\n' > "$AP
 check "HighQualitySmoothing comes from the program folder" \
     different_pixels "$WORK/smooth.png" "$WORK/rough.png"
 
+# --scale 2: a 256 x 256 picture of the same clock, from the @2x image where
+# there is one (a black face instead of the white one).
+"$TOOL" render --program-folder "$APP" --time 03:00:00 --scale 2 -o "$WORK/three-2x.png"
+check "--scale 2 writes a 256 x 256 picture" \
+    [ "$(identify -format '%w %h' "$WORK/three-2x.png" 2>/dev/null)" = "256 256" ]
+check "the hour hand at twice the place" [ "$(pixel "$WORK/three-2x.png" 180 128)" = "255,0,0,255" ]
+check "the plain face image scaled up" [ "$(pixel "$WORK/three-2x.png" 60 128)" = "255,255,255,255" ]
+convert -size 128x128 xc:black "$APP/Themes/white@2x.png"
+"$TOOL" render --program-folder "$APP" --time 03:00:00 --scale 1.5 -o "$WORK/three-dense.png"
+check "--scale 1.5 takes the @2x image" [ "$(pixel "$WORK/three-dense.png" 45 96)" = "0,0,0,255" ]
+rm "$APP/Themes/white@2x.png"
+
 # Failures: a message, a non-zero exit, no file.
 expect_failure() { # description, output file, arguments...
     local what=$1 out=$2
@@ -122,6 +134,8 @@ expect_failure() { # description, output file, arguments...
 expect_failure "bad time" "$WORK/bad.png" --program-folder "$APP" --time 24:00:00 -o "$WORK/bad.png"
 expect_failure "bad date" "$WORK/bad.png" --program-folder "$APP" --time 1:00:00 --date 2026-13-01 -o "$WORK/bad.png"
 expect_failure "missing time" "$WORK/bad.png" --program-folder "$APP" -o "$WORK/bad.png"
+expect_failure "scale below 1" "$WORK/bad.png" --program-folder "$APP" --time 1:00:00 --scale 0.5 -o "$WORK/bad.png"
+expect_failure "scale not a number" "$WORK/bad.png" --program-folder "$APP" --time 1:00:00 --scale two -o "$WORK/bad.png"
 expect_failure "missing output" "$WORK/none" --program-folder "$APP" --time 1:00:00
 expect_failure "unwritable output" "$WORK/no/such/dir/out.png" --program-folder "$APP" --time 1:00:00 -o "$WORK/no/such/dir/out.png"
 check "no temporary file left behind" [ -z "$(ls -A "$WORK" | grep -v -e '\.png$' -e '^app$' -e '^runtime$' -e '\.tkm$')" ]

@@ -174,6 +174,7 @@ private slots:
     void overlayLeavesTheDialVisible();
     void handsImageHasThreeStripsWithPivots();
     void captionWithSecondsNeedsTheSecondHand();
+    void everyImageShipsAtDoubleDensity();
 };
 
 void TestShippedThemes::defaultThemeAndMoreShip() {
@@ -400,6 +401,43 @@ void TestShippedThemes::captionWithSecondsNeedsTheSecondHand() {
             QVERIFY2(flag(file, "ShowSecHand"), qPrintable(file));
         }
     }
+}
+
+// Denser screens get "@2x" images: the same picture at twice the pixels.
+void TestShippedThemes::everyImageShipsAtDoubleDensity() {
+    const QStringList names = QDir(kThemesFolder).entryList({QStringLiteral("*.png")}, QDir::Files);
+    int pairs = 0;
+    for (const QString& name : names) {
+        if (name.contains(QLatin1Char('@'))) {
+            continue;
+        }
+        const QString denseName = QString(name).replace(QStringLiteral(".png"), "@2x.png");
+        const QImage plain(QDir(kThemesFolder).filePath(name));
+        const QImage dense(QDir(kThemesFolder).filePath(denseName));
+        QVERIFY2(!dense.isNull(), qPrintable(denseName + " missing"));
+        QCOMPARE(dense.size(), plain.size() * 2);
+        // The same picture: reduced to the plain size it differs only a little.
+        const QImage reduced =
+            dense.convertToFormat(QImage::Format_ARGB32)
+                .scaled(plain.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const QImage reference = plain.convertToFormat(QImage::Format_ARGB32);
+        double difference = 0;
+        for (int y = 0; y < plain.height(); ++y) {
+            for (int x = 0; x < plain.width(); ++x) {
+                const QRgb a = reduced.pixel(x, y);
+                const QRgb b = reference.pixel(x, y);
+                difference += std::abs(qAlpha(a) - qAlpha(b)) + std::abs(qRed(a) - qRed(b)) +
+                              std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
+            }
+        }
+        const double perChannel = difference / (4.0 * plain.width() * plain.height());
+        QVERIFY2(
+            perChannel < 4.0,
+            qPrintable(
+                QStringLiteral("%1 differs by %2 per channel").arg(denseName).arg(perChannel)));
+        ++pairs;
+    }
+    QVERIFY(pairs >= 10);
 }
 
 QTEST_GUILESS_MAIN(TestShippedThemes)

@@ -107,7 +107,7 @@ void RenderBench::DrawAt(const ClockTime& time) {
 }
 
 uint32_t PixelAt(const PixelBuffer& buffer, int x, int y) {
-    return buffer.bits()[y * kClockSize + x];
+    return buffer.bits()[y * buffer.side() + x];
 }
 
 int AlphaAt(const PixelBuffer& buffer, int x, int y) {

@@ -36,15 +36,16 @@ ClockWindow::ClockWindow()
     setWindowTitle(QString());
     setCursor(openHand_);
     setFocusPolicy(Qt::StrongFocus);
-    frame_ = QImage(kClockSize, kClockSize, QImage::Format_ARGB32_Premultiplied);
-    frame_.fill(Qt::transparent);
+    blank_ = QImage(kClockSize, kClockSize, QImage::Format_ARGB32_Premultiplied);
+    blank_.fill(Qt::transparent);
     winId(); // the native window exists from here on, so opacity and input can be set
 }
 
 void ClockWindow::Present(const PixelBuffer* frame, int alpha) {
     if (frame != nullptr) {
-        frame_ = frame->image().copy();
-        UpdateOutline();
+        shown_ = frame; // the clock keeps the frame until it presents the next
+        if (OutlineNeeded())
+            UpdateOutline();
         update();
     }
     if (alpha != alpha_) {
@@ -54,6 +55,11 @@ void ClockWindow::Present(const PixelBuffer* frame, int alpha) {
 }
 
 void ClockWindow::SetClickThrough(bool on) {
+    clickThrough_ = on;
+    if (OutlineNeeded())
+        UpdateOutline();
+    else
+        ForgetOutline();
     windowHandle()->setFlag(Qt::WindowTransparentForInput, on);
     if (on)
         KeepKeyboardInput(windowHandle());
@@ -64,9 +70,27 @@ void ClockWindow::SetCompositorActive(bool active) {
     if (active == composited_)
         return;
     composited_ = active;
-    outline_.clear();
-    UpdateOutline();
+    ForgetOutline();
+    if (OutlineNeeded())
+        UpdateOutline();
     update();
+}
+
+// A compositor blends the edges by their alpha, so the outline is then only
+// the input region, which a click-through window does not have.
+bool ClockWindow::OutlineNeeded() const {
+    return !composited_ || !clickThrough_;
+}
+
+void ClockWindow::ForgetOutline() {
+    if (outline_.isEmpty())
+        return;
+    outline_.clear();
+    clearMask();
+}
+
+const QImage& ClockWindow::Frame() const {
+    return shown_ != nullptr ? shown_->image() : blank_;
 }
 
 void ClockWindow::SetCursors(const QCursor& open, const QCursor& closed) {
@@ -77,11 +101,11 @@ void ClockWindow::SetCursors(const QCursor& open, const QCursor& closed) {
 
 void ClockWindow::UpdateOutline() {
     const int minAlpha = composited_ ? kComposedOutlineAlpha : kPlainOutlineAlpha;
-    QByteArray outline = OutlineSignature(frame_, minAlpha);
+    QByteArray outline = OutlineSignature(Frame(), minAlpha);
     if (outline == outline_)
         return;
     outline_ = std::move(outline);
-    QRegion region = VisibleRegion(frame_, minAlpha);
+    QRegion region = VisibleRegion(Frame(), minAlpha);
     // An empty mask would mean "no mask" (the whole square); keep one pixel.
     if (region.isEmpty())
         region = QRegion(0, 0, 1, 1);
@@ -100,7 +124,7 @@ bool ClockWindow::event(QEvent* event) {
 void ClockWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(0, 0, frame_);
+    painter.drawImage(0, 0, Frame());
 }
 
 void ClockWindow::mousePressEvent(QMouseEvent* event) {

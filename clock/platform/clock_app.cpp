@@ -46,6 +46,12 @@ constexpr int kAboutIconSize = 48;
 // A pointer reading asked for at the previous tick is still good; an older
 // one (after a stay in the tray) is not.
 constexpr int kFreshPointerMs = 2 * kTickMs;
+// Asleep, the clock takes the reading asked for a second before: a pointer
+// warped by a program need not have made any event, and a reading that old
+// still finds it without waiting on the X server.
+constexpr int kSleepingPointerMs = 1000 + 2 * kTickMs;
+// Woken by the input: no answer asked for earlier is young enough.
+constexpr int kReadNow = -1;
 
 QVector<QRect> MonitorRects() {
     QVector<QRect> rects;
@@ -183,12 +189,12 @@ void ClockApp::MinimizedTick() {
 void ClockApp::ShownTick() {
     if (TakeNewSecond(state_))
         DrawTime(state_);
-    // Woken by the second alone, the pointer is read now all the same: a
-    // pointer warped by a program need not have made any event.
-    if (sleeping_)
-        pointer_ = QueryPointer();
-    else
-        pointer_ = PollPointer(readPointerNow_ ? 0 : kFreshPointerMs);
+    int maxAgeMs = kFreshPointerMs;
+    if (readPointerNow_)
+        maxAgeMs = kReadNow;
+    else if (sleeping_)
+        maxAgeMs = kSleepingPointerMs;
+    pointer_ = PollPointer(maxAgeMs);
     readPointerNow_ = false;
     OpacityChange change;
     if (pointer_.CtrlDown)

@@ -3,6 +3,8 @@
 # pointer coming onto it (as a mouse moves it, and as a program warps it)
 # wakes it at once: the first opacity step shows within 100 ms and the steps
 # follow the hover rule, 30 at a time from 70 % (178) down toward 20 % (51).
+# Ctrl wakes it as fast: solid (two steps of 50) well within the second it
+# would sleep otherwise.
 source "$(dirname "$0")/lib_clock.sh" "$1" 197
 start_display 640x400x24
 
@@ -87,4 +89,14 @@ approach() { # how: relative or warp
 
 approach relative
 approach warp
+
+sleep 2
+[ "$(level_of "$(alpha)")" = 178 ] || fail "far away again, not at 70 %: alpha $(alpha)"
+start=$(now_ms)
+background xdotool keydown ctrl sleep 1 keyup ctrl
+held=$(alpha)
+while [ "$held" -le 240 ] && [ $(($(now_ms) - start)) -lt 400 ]; do
+    held=$(alpha)
+done
+[ "$held" -gt 240 ] || fail "Ctrl did not wake the clock: alpha $held after 400 ms"
 echo PASS

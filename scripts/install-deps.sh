@@ -11,6 +11,8 @@ PACKAGES=(
     g++ cmake make pkg-config clang-format
     qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-image-formats-plugins
     libxcb1-dev libxcb-shape0-dev libxcb-xfixes0-dev libxcb-keysyms1-dev libgl-dev
+    # pointer motion and modifier changes as events (the clock at rest sleeps)
+    libxcb-xinput-dev libxcb-xkb-dev
     # fonts the themes and the customizer form use (sans, serif, Japanese)
     fonts-dejavu-core fonts-liberation2 fonts-noto-cjk
 )

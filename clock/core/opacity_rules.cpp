@@ -44,26 +44,33 @@ int RateLimited(int current, int target) {
 
 } // namespace
 
-OpacityChange ApplyHoverRule(AppState& state, QPoint cursor, const QRect& windowRect) {
-    OpacityChange change;
+HoverStep NextHoverStep(const AppState& state, QPoint cursor, const QRect& windowRect) {
     const double dx = cursor.x() - (windowRect.left() + kHalfClockSize);
     const double dy = cursor.y() - (windowRect.top() + kHalfClockSize);
     const int target = HoverTarget(std::sqrt(dx * dx + dy * dy), state.Theme.MinAlpha);
     const int next = RateLimited(state.CurrentAlpha, target);
 
+    HoverStep step;
     if (next > state.Theme.MaxAlpha) {
-        state.CurrentAlpha = state.Theme.MaxAlpha;
-        change.ApplyOpacity = state.Clamp != OpacityClamp::AtMax;
-        state.Clamp = OpacityClamp::AtMax;
+        step.Alpha = state.Theme.MaxAlpha;
+        step.Clamp = OpacityClamp::AtMax;
     } else if (next < state.Theme.MinAlpha) {
-        state.CurrentAlpha = state.Theme.MinAlpha;
-        change.ApplyOpacity = state.Clamp != OpacityClamp::AtMin;
-        state.Clamp = OpacityClamp::AtMin;
+        step.Alpha = state.Theme.MinAlpha;
+        step.Clamp = OpacityClamp::AtMin;
     } else {
-        state.CurrentAlpha = next;
-        change.ApplyOpacity = true;
-        state.Clamp = OpacityClamp::Between;
+        step.Alpha = next;
+        step.Clamp = OpacityClamp::Between;
     }
+    step.Apply = step.Clamp == OpacityClamp::Between || step.Clamp != state.Clamp;
+    return step;
+}
+
+OpacityChange ApplyHoverRule(AppState& state, QPoint cursor, const QRect& windowRect) {
+    OpacityChange change;
+    const HoverStep step = NextHoverStep(state, cursor, windowRect);
+    state.CurrentAlpha = step.Alpha;
+    state.Clamp = step.Clamp;
+    change.ApplyOpacity = step.Apply;
 
     if (state.Clickable) {
         change.BecomeClickThrough = true;

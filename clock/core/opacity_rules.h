@@ -43,6 +43,16 @@ void ForgetRestingBound(AppState& state);
 // applied even when it is the bound the rule rested at before the tray.
 void PrepareFadeIn(AppState& state);
 
+// Where the hover rule takes the opacity for this pointer: stepped toward
+// the hover target by at most 30 and clamped to [MinAlpha, MaxAlpha]. Apply is
+// false when the result is the bound the rule already rests at.
+struct HoverStep {
+    int Alpha = 0;
+    OpacityClamp Clamp = OpacityClamp::Between;
+    bool Apply = false;
+};
+HoverStep NextHoverStep(const AppState& state, QPoint cursor, const QRect& windowRect);
+
 // Ctrl up: steps CurrentAlpha toward the hover target by at most 30, clamps
 // it to [MinAlpha, MaxAlpha] (a bound already rested at is not applied again)
 // and makes the window click-through.

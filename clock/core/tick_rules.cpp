@@ -8,9 +8,6 @@ constexpr uint16_t kSecondsPerMinute = 60;
 constexpr uint16_t kMinutesPerHour = 60;
 constexpr uint16_t kHoursPerDay = 24;
 constexpr uint16_t kSecondsBetweenPlainRedraws = 10;
-constexpr int kMillisecondsPerSecond = 1000;
-// Wakes a little after the second turns, so the new second is surely there.
-constexpr int kPastTheSecondMs = 5;
 
 uint16_t Wrap(int value, uint16_t period) {
     return static_cast<uint16_t>(value % period);
@@ -77,12 +74,6 @@ FadeOutStep FadeOut(AppState& state) {
         state.WindowVisible = false;
     }
     return step;
-}
-
-int NextTickDelay(const AppState& state) {
-    if (!state.Minimized || state.WindowVisible || state.TimeMode != 0)
-        return kTickMs;
-    return kMillisecondsPerSecond - state.DisplayedTime.Milliseconds + kPastTheSecondMs;
 }
 
 } // namespace tikloom

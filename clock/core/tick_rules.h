@@ -1,7 +1,8 @@
 #pragma once
 // The clock's 50 ms tick as plain rules over the application state: how the
 // shown time advances in each time mode, when a new frame (or a new tray icon)
-// is due, and the fade-out of a clock going to the tray.
+// is due, and the fade-out of a clock going to the tray. When the tick runs is
+// in wake_rules.h.
 
 #include "clock/core/app_state.h"
 #include "clock/core/clock_time.h"
@@ -36,11 +37,5 @@ struct FadeOutStep {
 // the opacity, so a shown window would stay in sight. Nothing happens once the
 // window is hidden.
 FadeOutStep FadeOut(AppState& state);
-
-// Milliseconds until the next tick. Every 50 ms while anything can change
-// between seconds; once a minimised clock has faded out and shows real time,
-// only the tray icon remains and it changes with the second, so the clock
-// sleeps until just past the next whole second.
-int NextTickDelay(const AppState& state);
 
 } // namespace tikloom

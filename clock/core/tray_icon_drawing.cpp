@@ -63,6 +63,30 @@ void DrawSecondMark(QPainter& painter, const ClockTime& time, float r, float sca
                      QPointF(std::sin(angle) * outer, -std::cos(angle) * outer));
 }
 
+// The dial's centre is the icon's centre: half a pixel past the centre of
+// pixel (size - 1) / 2, as the painter counts from pixel edges.
+void CentreOn(QPainter& painter, float r) {
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(QPointF(0.5, 0.5) + QPointF(r, r));
+}
+
+// The dial never changes, so it is drawn once per icon size: filling its
+// disc anew every second would also start the painter's helper threads.
+const QImage& Dial(int size) {
+    static QImage small;
+    static QImage large;
+    QImage& dial = size == kSmallIconSize ? small : large;
+    if (dial.width() != size) {
+        dial = QImage(size, size, QImage::Format_ARGB32_Premultiplied);
+        dial.fill(Qt::transparent);
+        const float r = TrayClockRadius(size);
+        QPainter painter(&dial);
+        CentreOn(painter, r);
+        DrawDial(painter, r, r / kClassicRadius);
+    }
+    return dial;
+}
+
 } // namespace
 
 float TrayClockRadius(int size) {
@@ -70,17 +94,12 @@ float TrayClockRadius(int size) {
 }
 
 QImage DrawTrayClock(const ClockTime& time, bool showSecondMark, int size) {
-    QImage icon(size, size, QImage::Format_ARGB32_Premultiplied);
-    icon.fill(Qt::transparent);
+    QImage icon = Dial(size).copy();
     const float r = TrayClockRadius(size);
     const float scale = r / kClassicRadius;
 
     QPainter painter(&icon);
-    painter.setRenderHint(QPainter::Antialiasing);
-    // The dial's centre is the icon's centre: half a pixel past the centre of
-    // pixel (size - 1) / 2, as the painter counts from pixel edges.
-    painter.translate(QPointF(0.5, 0.5) + QPointF(r, r));
-    DrawDial(painter, r, scale);
+    CentreOn(painter, r);
     DrawHands(painter, time, r, scale);
     if (showSecondMark)
         DrawSecondMark(painter, time, r, scale);

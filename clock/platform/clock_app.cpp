@@ -11,11 +11,12 @@
 #include "clock/core/time_renderer.h"
 #include "clock/core/tooltip_text.h"
 #include "clock/core/trim_memory.h"
+#include "clock/core/wake_rules.h"
 #include "clock/platform/clock_menus.h"
 #include "clock/platform/clock_window.h"
 #include "clock/platform/compositor_watch.h"
 #include "clock/platform/hot_key.h"
-#include "clock/platform/pointer_query.h"
+#include "clock/platform/input_watch.h"
 #include "clock/platform/program_icon.h"
 #include "clock/platform/stop_signals.h"
 #include "clock/platform/time_change_watch.h"
@@ -45,6 +46,12 @@ constexpr int kAboutIconSize = 48;
 // A pointer reading asked for at the previous tick is still good; an older
 // one (after a stay in the tray) is not.
 constexpr int kFreshPointerMs = 2 * kTickMs;
+// Asleep, the clock takes the reading asked for a second before: a pointer
+// warped by a program need not have made any event, and a reading that old
+// still finds it without waiting on the X server.
+constexpr int kSleepingPointerMs = 1000 + 2 * kTickMs;
+// Woken by the input: no answer asked for earlier is young enough.
+constexpr int kReadNow = -1;
 
 QVector<QRect> MonitorRects() {
     QVector<QRect> rects;
@@ -77,8 +84,10 @@ void ClockApp::Start() {
 
     connect(window_.get(), &ClockWindow::MinimizeRequested, this, &ClockApp::Minimize);
     connect(window_.get(), &ClockWindow::ContextMenuRequested, this, &ClockApp::ShowContextMenu);
-    connect(window_.get(), &ClockWindow::TimeModeKeyPressed, this,
-            [this] { state_.TimeMode = NextTimeMode(state_.TimeMode); });
+    connect(window_.get(), &ClockWindow::TimeModeKeyPressed, this, [this] {
+        state_.TimeMode = NextTimeMode(state_.TimeMode);
+        Wake();
+    });
     connect(window_.get(), &ClockWindow::Moved, this, &ClockApp::RecordMove);
     connect(window_.get(), &ClockWindow::PixelRatioChanged, this,
             [this](double ratio) { UsePixelRatio(state_, ratio); });
@@ -103,6 +112,9 @@ void ClockApp::Start() {
     window_->SetCompositorActive(compositor_->Active());
     connect(compositor_.get(), &CompositorWatch::Changed, window_.get(),
             &ClockWindow::SetCompositorActive);
+
+    input_ = std::make_unique<InputWatch>();
+    connect(input_.get(), &InputWatch::Changed, this, &ClockApp::Wake);
 
     // Drawing: frames go to the window; the first one is drawn at opacity 0.
     state_.Output = window_.get();
@@ -141,6 +153,7 @@ void ClockApp::Start() {
     } else {
         window_->show();
         state_.WindowVisible = true;
+        input_->SetWatching(true);
     }
 }
 
@@ -148,6 +161,7 @@ void ClockApp::Reload() {
     ApplyKeepOnMonitor();
     LoadTheme(state_);
     ApplyMenuTexts();
+    Wake(); // new opacity bounds
 }
 
 void ClockApp::ApplyMenuTexts() {
@@ -164,7 +178,7 @@ void ClockApp::Tick() {
     else
         ShownTick();
     if (!exiting_)
-        tick_.start(NextTickDelay(state_));
+        ScheduleTick();
 }
 
 void ClockApp::MinimizedTick() {
@@ -180,12 +194,18 @@ void ClockApp::MinimizedTick() {
 void ClockApp::ShownTick() {
     if (TakeNewSecond(state_))
         DrawTime(state_);
-    const PointerState pointer = PollPointer(kFreshPointerMs);
+    int maxAgeMs = kFreshPointerMs;
+    if (readPointerNow_)
+        maxAgeMs = kReadNow;
+    else if (sleeping_)
+        maxAgeMs = kSleepingPointerMs;
+    pointer_ = PollPointer(maxAgeMs);
+    readPointerNow_ = false;
     OpacityChange change;
-    if (pointer.CtrlDown)
+    if (pointer_.CtrlDown)
         change = ApplyCtrlRule(state_);
-    else if (pointer.Known)
-        change = ApplyHoverRule(state_, pointer.Position, WindowRect());
+    else if (pointer_.Known)
+        change = ApplyHoverRule(state_, pointer_.Position, WindowRect());
     else
         return; // pointer unknown (another screen): nothing changes this tick
     if (change.BecomeClickable)
@@ -194,6 +214,35 @@ void ClockApp::ShownTick() {
         window_->SetClickThrough(true);
     if (change.ApplyOpacity)
         ApplyOpacity();
+}
+
+// Every 50 ms while anything can change before the next second, otherwise
+// asleep until it turns, with the input watch armed to wake the clock.
+void ClockApp::ScheduleTick() {
+    InputAtTick input;
+    if (!state_.Minimized) {
+        input.Watched = input_->Available();
+        input.Changed = input_->TakeChanges();
+        input.PointerKnown = pointer_.Known;
+        input.Pointer = pointer_.Position;
+        input.CtrlDown = pointer_.CtrlDown;
+    }
+    sleeping_ = !CanChangeBeforeNextSecond(state_, input, WindowRect());
+    input_->SetSleeping(sleeping_);
+    tick_.start(NextTickDelay(state_, input, WindowRect()));
+}
+
+// The input changed, or a command did something the next tick must act on.
+void ClockApp::Wake() {
+    if (sleeping_)
+        Resume(0);
+}
+
+void ClockApp::Resume(int delayMs) {
+    sleeping_ = false;
+    readPointerNow_ = true;
+    input_->SetSleeping(false);
+    tick_.start(delayMs);
 }
 
 void ClockApp::ApplyOpacity() {
@@ -207,8 +256,11 @@ QRect ClockApp::WindowRect() const {
 // --- Minimize and restore --------------------------------------------------
 
 void ClockApp::Minimize() {
-    if (!state_.Minimized && tray_->Refresh(state_.DisplayedTime, state_.Theme.ShowSecHand))
+    if (!state_.Minimized && tray_->Refresh(state_.DisplayedTime, state_.Theme.ShowSecHand)) {
         state_.Minimized = true;
+        input_->SetWatching(false);
+        Wake(); // the fade-out
+    }
     TrimMemory();
 }
 
@@ -220,7 +272,8 @@ void ClockApp::Restore() {
         window_->show();
         state_.WindowVisible = true;
         state_.Minimized = false;
-        tick_.start(kTickMs); // back from a sleep of up to a second
+        input_->SetWatching(true);
+        Resume(kTickMs); // back from a sleep of up to a second
     }
     TrimMemory();
 }
@@ -292,6 +345,7 @@ void ClockApp::ApplyKeepOnMonitor() {
 void ClockApp::RecordMove() {
     state_.RectAtLastMove = WindowRect();
     state_.MonitorAtLastMove = NearestMonitor(state_.RectAtLastMove, MonitorRects());
+    Wake(); // the pointer's distance to the clock changed
 }
 
 void ClockApp::ApplyDisplayChange() {

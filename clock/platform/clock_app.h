@@ -5,6 +5,7 @@
 // decide.
 
 #include "clock/core/app_state.h"
+#include "clock/platform/pointer_query.h"
 
 #include <QObject>
 #include <QPoint>
@@ -18,6 +19,7 @@ class ClockMenus;
 class ClockWindow;
 class CompositorWatch;
 class HotKey;
+class InputWatch;
 class StopSignals;
 class TimeChangeWatch;
 class TrayClock;
@@ -40,6 +42,9 @@ private:
     void Tick();
     void MinimizedTick();
     void ShownTick();
+    void ScheduleTick();
+    void Wake();
+    void Resume(int delayMs);
 
     void Minimize();
     void Restore();
@@ -67,8 +72,14 @@ private:
     std::unique_ptr<CompositorWatch> compositor_;
     std::unique_ptr<StopSignals> stopSignals_;
     std::unique_ptr<TimeChangeWatch> timeChange_;
+    std::unique_ptr<InputWatch> input_;
     QTimer tick_;
-    QTimer displayChange_; // screens report a change in several signals: act once
+    // Sleeping: the tick waits for the next second, as nothing else can
+    // change before it unless the input or a command wakes it.
+    bool sleeping_ = false;
+    bool readPointerNow_ = false; // woken: the reading asked before the sleep is stale
+    PointerState pointer_;        // the last reading
+    QTimer displayChange_;        // screens report a change in several signals: act once
     bool exiting_ = false;
 };
 

@@ -37,8 +37,8 @@ ClockWindow::ClockWindow()
     setWindowTitle(QString());
     setCursor(openHand_);
     setFocusPolicy(Qt::StrongFocus);
-    frame_ = QImage(kClockSize, kClockSize, QImage::Format_ARGB32_Premultiplied);
-    frame_.fill(Qt::transparent);
+    blank_ = QImage(kClockSize, kClockSize, QImage::Format_ARGB32_Premultiplied);
+    blank_.fill(Qt::transparent);
     winId(); // the native window exists from here on, so opacity and input can be set
     connect(windowHandle(), &QWindow::screenChanged, this, &ClockWindow::CheckPixelRatio);
 }
@@ -64,10 +64,9 @@ void ClockWindow::CheckPixelRatio() {
 
 void ClockWindow::Present(const PixelBuffer* frame, int alpha) {
     if (frame != nullptr) {
-        frame_ = frame->image().copy();
-        // Painted device pixel for device pixel at the screen's ratio.
-        frame_.setDevicePixelRatio(frame->ratio());
-        UpdateOutline();
+        shown_ = frame; // the clock keeps the frame until it presents the next
+        if (OutlineNeeded())
+            UpdateOutline();
         update();
     }
     if (alpha != alpha_) {
@@ -77,6 +76,11 @@ void ClockWindow::Present(const PixelBuffer* frame, int alpha) {
 }
 
 void ClockWindow::SetClickThrough(bool on) {
+    clickThrough_ = on;
+    if (OutlineNeeded())
+        UpdateOutline();
+    else
+        ForgetOutline();
     windowHandle()->setFlag(Qt::WindowTransparentForInput, on);
     if (on)
         KeepKeyboardInput(windowHandle());
@@ -87,9 +91,27 @@ void ClockWindow::SetCompositorActive(bool active) {
     if (active == composited_)
         return;
     composited_ = active;
-    outline_.clear();
-    UpdateOutline();
+    ForgetOutline();
+    if (OutlineNeeded())
+        UpdateOutline();
     update();
+}
+
+// A compositor blends the edges by their alpha, so the outline is then only
+// the input region, which a click-through window does not have.
+bool ClockWindow::OutlineNeeded() const {
+    return !composited_ || !clickThrough_;
+}
+
+void ClockWindow::ForgetOutline() {
+    if (outline_.isEmpty())
+        return;
+    outline_.clear();
+    ClearWindowShape(windowHandle());
+}
+
+const QImage& ClockWindow::Frame() const {
+    return shown_ != nullptr ? shown_->image() : blank_;
 }
 
 void ClockWindow::SetCursors(const QCursor& open, const QCursor& closed) {
@@ -100,12 +122,12 @@ void ClockWindow::SetCursors(const QCursor& open, const QCursor& closed) {
 
 void ClockWindow::UpdateOutline() {
     const int minAlpha = composited_ ? kComposedOutlineAlpha : kPlainOutlineAlpha;
-    QByteArray outline = OutlineSignature(frame_, minAlpha);
+    QByteArray outline = OutlineSignature(Frame(), minAlpha);
     if (outline == outline_)
         return;
     outline_ = std::move(outline);
     // In device pixels, so a denser screen gets a finer outline.
-    QRegion region = VisibleRegion(frame_, minAlpha);
+    QRegion region = VisibleRegion(Frame(), minAlpha);
     // An empty shape would take in no clicks at all, and Qt's masks take an
     // empty one for none; keep one pixel.
     if (region.isEmpty())
@@ -125,7 +147,11 @@ bool ClockWindow::event(QEvent* event) {
 void ClockWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(0, 0, frame_);
+    // Device pixel for device pixel at the screen's ratio, without a copy of
+    // the frame: the frame fills the window's logical square.
+    const QImage& frame = Frame();
+    painter.drawImage(QRectF(0, 0, kClockSize, kClockSize), frame,
+                      QRectF(0, 0, frame.width(), frame.height()));
 }
 
 void ClockWindow::mousePressEvent(QMouseEvent* event) {

@@ -53,11 +53,16 @@ protected:
 
 private:
     void UpdateOutline();
+    void ForgetOutline();
+    bool OutlineNeeded() const;
+    const QImage& Frame() const;
     void EndDrag();
 
-    QImage frame_;
+    const PixelBuffer* shown_ = nullptr; // the last frame, owned by the clock
+    QImage blank_;                       // shown before the first frame
     int alpha_ = -1;
     bool composited_ = true;
+    bool clickThrough_ = false;
     QByteArray outline_;
     QCursor openHand_{Qt::OpenHandCursor};
     QCursor closedHand_{Qt::ClosedHandCursor};

@@ -42,7 +42,8 @@ TrayClock::TrayClock() : icon_(new QSystemTrayIcon(this)) {
 }
 
 bool TrayClock::Refresh(const ClockTime& time, bool showSecondMark) {
-    if (!QSystemTrayIcon::isSystemTrayAvailable())
+    // An icon in a tray stays there: Qt moves it to a tray that restarts.
+    if (!icon_->isVisible() && !QSystemTrayIcon::isSystemTrayAvailable())
         return false;
     ReadTrayPlace(time);
     QIcon icon;

@@ -13,4 +13,7 @@ namespace tikloom {
 // corner. The region must not be empty.
 void SetWindowShape(QWindow* window, const QRegion& devicePixels);
 
+// Removes the shape: the whole window shows and takes input again.
+void ClearWindowShape(QWindow* window);
+
 } // namespace tikloom

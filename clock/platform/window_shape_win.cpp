@@ -19,4 +19,9 @@ void SetWindowShape(QWindow* window, const QRegion& devicePixels) {
     SetWindowRgn(reinterpret_cast<HWND>(window->winId()), shape, TRUE);
 }
 
+void ClearWindowShape(QWindow* window) {
+    if (window != nullptr)
+        SetWindowRgn(reinterpret_cast<HWND>(window->winId()), nullptr, TRUE);
+}
+
 } // namespace tikloom

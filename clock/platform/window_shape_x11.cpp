@@ -52,4 +52,18 @@ void SetWindowShape(QWindow* window, const QRegion& devicePixels) {
     xcb_flush(connection);
 }
 
+void ClearWindowShape(QWindow* window) {
+    if (window == nullptr)
+        return;
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 == nullptr) {
+        window->setMask(QRegion());
+        return;
+    }
+    xcb_connection_t* connection = x11->connection();
+    xcb_shape_mask(connection, XCB_SHAPE_SO_SET, XCB_SHAPE_SK_BOUNDING,
+                   static_cast<xcb_window_t>(window->winId()), 0, 0, XCB_NONE);
+    xcb_flush(connection);
+}
+
 } // namespace tikloom

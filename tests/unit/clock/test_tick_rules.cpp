@@ -159,21 +159,6 @@ private slots:
         state.WindowVisible = true;
         QVERIFY(FadeOut(state).Hide);
     }
-
-    void aFadedOutClockSleepsUntilTheNextSecond() {
-        AppState state;
-        state.DisplayedTime.Milliseconds = 300;
-        QCOMPARE(NextTickDelay(state), kTickMs); // shown
-        state.Minimized = true;
-        state.WindowVisible = true;
-        QCOMPARE(NextTickDelay(state), kTickMs); // still fading out
-        state.WindowVisible = false;
-        QCOMPARE(NextTickDelay(state), 705);
-        state.DisplayedTime.Milliseconds = 999;
-        QCOMPARE(NextTickDelay(state), 6);
-        state.TimeMode = 1; // time-lapse previews step every tick
-        QCOMPARE(NextTickDelay(state), kTickMs);
-    }
 };
 
 QTEST_GUILESS_MAIN(TickRulesTest)

@@ -98,6 +98,22 @@ private slots:
         QVERIFY(Pixel(icon, 20, 16).blue() > Pixel(icon, 20, 16).red() + 40);
     }
 
+    // The dial is drawn once per size and reused: one second's hands never
+    // stay on the next second's icon, and a change of tray size redraws it.
+    void eachIconStartsFromACleanDial() {
+        const QImage first = DrawTrayClock(At(3, 0, 0), true);
+        const QImage later = DrawTrayClock(At(9, 30, 45), true);
+        QVERIFY(later != first);
+        QCOMPARE(DrawTrayClock(At(3, 0, 0), true), first); // no hands of 9:30:45 left over
+        const QImage large = DrawTrayClock(At(3, 0, 0), true, 32);
+        const QImage larger = DrawTrayClock(At(3, 0, 0), true, 48);
+        QCOMPARE(larger.size(), QSize(48, 48));
+        QVERIFY(IsDialWhite(Pixel(larger, 12, 34)));
+        QCOMPARE(qAlpha(larger.pixel(47, 47)), 0);
+        QCOMPARE(DrawTrayClock(At(3, 0, 0), true, 32), large);
+        QCOMPARE(DrawTrayClock(At(3, 0, 0), true), first);
+    }
+
     void trayTooltipHasThreeLines() {
         const QLocale english(QLocale::English, QLocale::UnitedStates);
         const QStringList lines = TrayTooltipText(At(15, 4, 5), english).split(QLatin1Char('\n'));

@@ -4,6 +4,7 @@
 #include "clock/core/clock_time.h"
 #include "clock/core/render_local_time.h"
 #include "clock/core/theme_loader.h"
+#include "tools/command_options.h"
 
 #include <QDate>
 #include <QRegularExpression>
@@ -31,33 +32,6 @@ int UsageError(const QString& message) {
     return kUsageError;
 }
 
-// "--name VALUE" or "--name=VALUE"; false with an error when the value is
-// missing or the option given twice.
-bool TakeOption(const QStringList& args, qsizetype& i, const QString& name, QString& value,
-                QString& error) {
-    const QString& arg = args.at(i);
-    QString taken;
-    if (arg == name) {
-        if (i + 1 >= args.size()) {
-            error = QStringLiteral("%1 needs a value").arg(name);
-            return false;
-        }
-        taken = args.at(++i);
-    } else {
-        taken = arg.mid(name.size() + 1);
-    }
-    if (!value.isNull()) {
-        error = QStringLiteral("%1 given twice").arg(name);
-        return false;
-    }
-    value = taken;
-    return true;
-}
-
-bool IsOption(const QString& arg, const QString& name) {
-    return arg == name || arg.startsWith(name + QLatin1Char('='));
-}
-
 // Options start with "--"; anything else (a pattern may start with "-") is
 // the format, and "--" ends the options.
 bool ParseCaptionArguments(const QStringList& args, CaptionOptions& options, QString& error) {
@@ -70,9 +44,9 @@ bool ParseCaptionArguments(const QStringList& args, CaptionOptions& options, QSt
         if (!optionsEnded && arg == QLatin1String("--")) {
             optionsEnded = true;
         } else if (!optionsEnded && IsOption(arg, languageOption)) {
-            ok = TakeOption(args, i, languageOption, options.language, error);
+            ok = TakeOptionValue(args, i, languageOption, options.language, error);
         } else if (!optionsEnded && IsOption(arg, timeOption)) {
-            ok = TakeOption(args, i, timeOption, options.time, error);
+            ok = TakeOptionValue(args, i, timeOption, options.time, error);
         } else if (!optionsEnded && arg.startsWith(QLatin1String("--"))) {
             error = QStringLiteral("unknown option %1").arg(arg);
             return false;
@@ -109,20 +83,6 @@ bool ParseDateTime(const QString& text, QDate& date, QTime& time) {
     date = QDate::fromString(match.captured(1), QStringLiteral("yyyy-MM-dd"));
     time = QTime::fromString(match.captured(2), QStringLiteral("HH:mm:ss"));
     return date.isValid() && time.isValid() && date.year() >= 1;
-}
-
-// Summer time is left unknown, as for any time given by hand: the zone's
-// rules decide it.
-ClockTime ToClockTime(const QDate& date, const QTime& time) {
-    ClockTime result;
-    result.Year = static_cast<uint16_t>(date.year());
-    result.Month = static_cast<uint16_t>(date.month());
-    result.DayOfWeek = static_cast<uint16_t>(date.dayOfWeek() % 7); // Sunday 0
-    result.Day = static_cast<uint16_t>(date.day());
-    result.Hour = static_cast<uint16_t>(time.hour());
-    result.Minute = static_cast<uint16_t>(time.minute());
-    result.Second = static_cast<uint16_t>(time.second());
-    return result;
 }
 
 } // namespace

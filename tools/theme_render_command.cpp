@@ -5,6 +5,7 @@
 #include "clock/core/memory_presenter.h"
 #include "clock/core/settings.h"
 #include "clock/core/theme_loader.h"
+#include "tools/command_options.h"
 #include "tools/tool_layout.h"
 
 #include <QDate>
@@ -53,33 +54,6 @@ int UsageError(const QString& message) {
     return kUsageError;
 }
 
-// Takes the value of an option, given as "--name VALUE" or "--name=VALUE".
-// Returns false with an error message when it is missing or given twice.
-bool TakeValue(const QStringList& args, qsizetype& i, const QString& name, QString& value,
-               QString& error) {
-    const QString& arg = args.at(i);
-    QString taken;
-    if (arg == name) {
-        if (i + 1 >= args.size()) {
-            error = QStringLiteral("%1 needs a value").arg(name);
-            return false;
-        }
-        taken = args.at(++i);
-    } else {
-        taken = arg.mid(name.size() + 1);
-    }
-    if (!value.isNull()) {
-        error = QStringLiteral("%1 given twice").arg(name);
-        return false;
-    }
-    value = taken;
-    return true;
-}
-
-bool IsOption(const QString& arg, const QString& name) {
-    return arg == name || arg.startsWith(name + QLatin1Char('='));
-}
-
 bool ParseRenderArguments(const QStringList& args, RenderOptions& options, QString& error) {
     const QString folderOption = QStringLiteral("--program-folder");
     const QString timeOption = QStringLiteral("--time");
@@ -90,17 +64,17 @@ bool ParseRenderArguments(const QStringList& args, RenderOptions& options, QStri
         const QString& arg = args.at(i);
         bool ok = true;
         if (IsOption(arg, folderOption)) {
-            ok = TakeValue(args, i, folderOption, options.programFolder, error);
+            ok = TakeOptionValue(args, i, folderOption, options.programFolder, error);
         } else if (IsOption(arg, timeOption)) {
-            ok = TakeValue(args, i, timeOption, options.time, error);
+            ok = TakeOptionValue(args, i, timeOption, options.time, error);
         } else if (IsOption(arg, dateOption)) {
-            ok = TakeValue(args, i, dateOption, options.date, error);
+            ok = TakeOptionValue(args, i, dateOption, options.date, error);
         } else if (arg == QLatin1String("-o")) {
-            ok = TakeValue(args, i, arg, options.output, error);
+            ok = TakeOptionValue(args, i, arg, options.output, error);
         } else if (IsOption(arg, outputOption)) {
-            ok = TakeValue(args, i, outputOption, options.output, error);
+            ok = TakeOptionValue(args, i, outputOption, options.output, error);
         } else if (IsOption(arg, scaleOption)) {
-            ok = TakeValue(args, i, scaleOption, options.scale, error);
+            ok = TakeOptionValue(args, i, scaleOption, options.scale, error);
         } else if (arg == QLatin1String("--face-only")) {
             options.faceOnly = true;
         } else if (arg.startsWith(QLatin1Char('-')) && arg != QLatin1String("-")) {
@@ -145,18 +119,6 @@ bool ParseDate(const QString& text, QDate& date) {
     }
     date = QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
     return date.isValid() && date.year() >= 1;
-}
-
-ClockTime ToClockTime(const QDate& date, const QTime& time) {
-    ClockTime result;
-    result.Year = static_cast<uint16_t>(date.year());
-    result.Month = static_cast<uint16_t>(date.month());
-    result.DayOfWeek = static_cast<uint16_t>(date.dayOfWeek() % 7); // Sunday 0
-    result.Day = static_cast<uint16_t>(date.day());
-    result.Hour = static_cast<uint16_t>(time.hour());
-    result.Minute = static_cast<uint16_t>(time.minute());
-    result.Second = static_cast<uint16_t>(time.second());
-    return result;
 }
 
 // A device pixel ratio such as "2" or "1.5".

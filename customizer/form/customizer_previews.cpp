@@ -3,10 +3,12 @@
 #include "customizer/form/TTikloomCustomizer.h"
 
 #include "common/program_folder.h"
+#include "common/regular_file.h"
 #include "customizer/form/paint_box.h"
 #include "customizer/helpers/relative_image_path.h"
 #include "ui_TTikloomCustomizer.h"
 
+#include <QFile>
 #include <QFileDialog>
 #include <QImageReader>
 #include <QPainter>
@@ -45,7 +47,10 @@ void FillCheckerboard(QPainter& painter, const QRectF& area) {
 QImage LoadSlotImage(const QString& programFolder, const QString& slotPath) {
     if (slotPath.isEmpty())
         return QImage();
-    QImageReader reader(ResolveStoredPath(programFolder, slotPath));
+    QFile file;
+    if (!OpenRegularFile(file, ResolveStoredPath(programFolder, slotPath)))
+        return QImage();
+    QImageReader reader(&file);
     return reader.read();
 }
 

@@ -32,7 +32,9 @@ QString MakePrivateFolder(const QString& folder) {
 
 QString LocalServerPath(const QString& className) {
     QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (folder.isEmpty() || !QDir(folder).exists()) {
+    // A runtime folder that others can reach (or that is not ours) would
+    // let them take the socket's name first.
+    if (folder.isEmpty() || !IsPrivateFolder(folder)) {
         // No runtime folder: make our own, readable by this user only. A
         // folder of that name that another user made first is not used.
         folder = MakePrivateFolder(QDir::tempPath() + QStringLiteral("/tikloom-%1").arg(getuid()));

@@ -16,8 +16,8 @@ constexpr int kReloadTimeoutMs = 10000;
 
 // Full path of the local socket of the program whose class is className
 // ("Tikloom" for the clock, "TTikloomCustomizer" for the customizer): inside
-// $XDG_RUNTIME_DIR when set (already private to the user), else inside a
-// user-only folder under the temporary directory.
+// $XDG_RUNTIME_DIR when it is set, owned by the user and closed to others,
+// else inside a user-only folder under the temporary directory.
 QString LocalServerPath(const QString& className);
 
 enum class ReloadResult {

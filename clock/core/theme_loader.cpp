@@ -3,6 +3,7 @@
 #include "clock/core/caption_locale.h"
 #include "clock/core/image_decoding.h"
 #include "clock/core/settings.h"
+#include "clock/core/theme_bounds.h"
 #include "common/profile_file.h"
 #include "common/program_folder.h"
 
@@ -226,6 +227,7 @@ void LoadThemeModelFromFile(const QString& programFolder, const QString& themeFi
     ReadFlags(theme, model);
     ReadCaption(theme, model);
     ReadTransparency(theme, model);
+    BoundThemeGeometry(model);
 }
 
 QString ConvertCaptionFormat(const QString& text) {

@@ -17,6 +17,8 @@ PACKAGES=(
     locales
     # end-to-end tests: X server, window manager, compositors, tray, input driving
     xvfb xdotool x11-utils x11-apps openbox picom xcompmgr trayer imagemagick procps
+    # hostile-input tests and fuzzing: a fake wall clock, a flood client, libFuzzer
+    faketime python3 clang libclang-rt-14-dev
 )
 
 missing=()

@@ -10,7 +10,7 @@ bash "$ROOT/scripts/install-deps.sh" || exit 1
 status=0
 SANITIZED_E2E='e2e_test_(clock_|theme_render)'
 NOT_SANITIZED_E2E='e2e_test_clock_customize'
-FUZZ_SECONDS=10
+FUZZ_SECONDS=5
 bash "$ROOT/scripts/build.sh" || exit 1
 (cd "$ROOT/build" && ctest --output-on-failure -j2 -LE e2e) || status=1
 (cd "$ROOT/build" && ctest --output-on-failure -L e2e) || status=1

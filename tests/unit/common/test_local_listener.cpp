@@ -151,6 +151,11 @@ private slots:
     }
 
     void outOfDescriptorsPausesButKeepsTheName() {
+#if defined(__SANITIZE_ADDRESS__)
+        // The sanitizers' own checks need descriptors (a pipe) and report
+        // every check as failed while none is left.
+        QSKIP("runs in the normal build only");
+#endif
         QTemporaryDir dir;
         const QString path = dir.filePath("Tikloom.socket");
         LocalListener listener;

@@ -38,21 +38,20 @@ QString OwnRuntimeFolder() {
     return MakePrivateFolder(QDir::homePath() + QStringLiteral("/.tikloom-runtime"));
 }
 
-bool RuntimeFolderMissing(const QString& folder) {
-    return folder.isEmpty() || !QDir(folder).exists();
-}
-
 } // namespace
 
 QString LocalServerPath(const QString& className) {
     QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (RuntimeFolderMissing(folder))
+    // A runtime folder that others can reach (or that is not ours) would
+    // let them take the socket's name first.
+    if (folder.isEmpty() || !IsPrivateFolder(folder))
         folder = OwnRuntimeFolder();
     return folder + QLatin1Char('/') + className + QStringLiteral(".socket");
 }
 
 void ProvideRuntimeFolder() {
-    if (!RuntimeFolderMissing(qEnvironmentVariable("XDG_RUNTIME_DIR")))
+    const QString given = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!given.isEmpty() && IsPrivateFolder(given))
         return;
     const QString folder = OwnRuntimeFolder();
     if (!folder.isEmpty())

@@ -16,13 +16,13 @@ constexpr int kReloadTimeoutMs = 10000;
 
 // Full path of the local socket of the program whose class is className
 // ("Tikloom" for the clock, "TTikloomCustomizer" for the customizer): inside
-// $XDG_RUNTIME_DIR when set (already private to the user), else inside a
-// user-only folder under the temporary directory.
+// $XDG_RUNTIME_DIR when it is set, owned by the user and closed to others,
+// else inside a user-only folder under the temporary directory.
 QString LocalServerPath(const QString& className);
 
-// Outside a desktop session (no $XDG_RUNTIME_DIR) Qt warns on start and makes
-// a folder of its own; this points the variable at ours first. Call before
-// the application object.
+// Outside a desktop session (no $XDG_RUNTIME_DIR, or one others can reach) Qt
+// warns on start and makes a folder of its own; this points the variable at
+// ours first. Call before the application object.
 void ProvideRuntimeFolder();
 
 enum class ReloadResult {

@@ -1,6 +1,7 @@
 #include "common/language_choice.h"
 
 #include "common/profile_file.h"
+#include "common/regular_file.h"
 #include "common/text_decoding.h"
 
 #include <QFile>
@@ -115,8 +116,8 @@ int LanguageFileCodePage(const QString& languageFile, int charset) {
     // The empty path (no language file) is not opened: Qt would warn on stderr.
     if (languageFile.isEmpty())
         return kAutoCodePage;
-    QFile file(languageFile);
-    if (!file.open(QIODevice::ReadOnly) || IsValidUtf8(file.readAll()))
+    QFile file;
+    if (!OpenRegularFile(file, languageFile) || IsValidUtf8(file.readAll()))
         return kAutoCodePage;
     return CodePageForCharset(charset & kCharsetMask);
 }

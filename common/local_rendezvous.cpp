@@ -1,6 +1,7 @@
 #include "common/local_rendezvous.h"
 
-#include <QLocalServer>
+#include "common/local_listener.h"
+
 #include <QLockFile>
 
 namespace tikloom {
@@ -9,7 +10,7 @@ namespace {
 constexpr int kLockTimeoutMs = 5000;
 }
 
-bool HandOverOrListen(QLocalServer& server, const QString& path,
+bool HandOverOrListen(LocalListener& listener, const QString& path,
                       const std::function<bool()>& runningInstanceAnswers) {
     if (runningInstanceAnswers())
         return true;
@@ -17,9 +18,9 @@ bool HandOverOrListen(QLocalServer& server, const QString& path,
     lock.tryLock(kLockTimeoutMs);
     if (runningInstanceAnswers())
         return true;
-    // Nobody answers: whatever socket file is there is a leftover.
-    QLocalServer::removeServer(path);
-    server.listen(path);
+    // Nobody answers: whatever socket file is there is a leftover, and
+    // Listen replaces it.
+    listener.Listen(path);
     return false;
 }
 

@@ -7,16 +7,16 @@
 #include <QString>
 #include <functional>
 
-class QLocalServer;
-
 namespace tikloom {
+
+class LocalListener;
 
 // runningInstanceAnswers asks the instance on `path`, if any, to do its part
 // (reload, come forward) and tells whether one answered. It is asked first
 // without touching any file, then again under a lock beside the socket.
 // Returns true when a running instance answered; otherwise removes a stale
-// socket file, makes `server` listen on `path` and returns false.
-bool HandOverOrListen(QLocalServer& server, const QString& path,
+// socket file, makes `listener` listen on `path` and returns false.
+bool HandOverOrListen(LocalListener& listener, const QString& path,
                       const std::function<bool()>& runningInstanceAnswers);
 
 } // namespace tikloom

@@ -32,7 +32,8 @@
 // - Writes fail (return false) for a file whose owner write permission is
 //   cleared (a locked theme), a file that cannot be read, names that would
 //   not read back (empty, blanks around them, "]" in a section, "=" in a key,
-//   a key starting with ";", "#" or "["), and line breaks or NUL in any text.
+//   a key starting with ";", "#" or "["), line breaks or NUL in any text, and a
+//   folder where no temporary file can be made (nothing is written in place).
 //   The file's permissions are kept.
 
 #include <QString>

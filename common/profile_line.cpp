@@ -126,7 +126,7 @@ bool ProfileNameMatches(const char* name, qsizetype length, const QString& wante
     }
     const QByteArray bytes = QByteArray::fromRawData(name, length);
     const QString decoded =
-        encoding == ProfileEncoding::Utf8 ? QString::fromUtf8(bytes) : DecodeWindows1252(bytes);
+        encoding == ProfileEncoding::Utf8 ? DecodeUtf8(bytes) : DecodeWindows1252(bytes);
     return decoded.compare(wanted, Qt::CaseInsensitive) == 0;
 }
 

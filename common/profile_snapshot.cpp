@@ -2,6 +2,7 @@
 
 #include "common/file_stamp.h"
 #include "common/profile_utf16.h"
+#include "common/regular_file.h"
 #include "common/text_decoding.h"
 
 #include <QDateTime>
@@ -39,9 +40,8 @@ std::list<CachedProfile>& Cache() {
 
 ProfileSnapshot ReadSnapshot(const QString& path) {
     ProfileSnapshot snapshot;
-    QFile file(path);
-    // No path means no file; Qt would warn on stderr about opening one.
-    if (!path.isEmpty() && file.open(QIODevice::ReadOnly)) {
+    QFile file;
+    if (OpenRegularFile(file, path)) {
         snapshot.bytes = file.readAll();
     }
     if (const std::optional<Utf16Order> order = Utf16OrderOf(snapshot.bytes)) {

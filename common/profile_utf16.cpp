@@ -1,5 +1,7 @@
 #include "common/profile_utf16.h"
 
+#include "common/text_decoding.h"
+
 #include <QString>
 #include <QtEndian>
 
@@ -34,7 +36,7 @@ QByteArray Utf16ToUtf8(const QByteArray& bytes, Utf16Order order) {
 }
 
 QByteArray Utf8ToUtf16(const QByteArray& utf8, Utf16Order order) {
-    const QString text = QString::fromUtf8(utf8);
+    const QString text = DecodeUtf8(utf8);
     QByteArray bytes(kMarkSize + 2 * text.size(), Qt::Uninitialized);
     char* out = bytes.data();
     const auto put = [order](char* where, quint16 unit) {

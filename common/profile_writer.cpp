@@ -1,19 +1,20 @@
 // The writing half of the profile module. Each write is one read-modify-write
-// cycle under ProfileWriteLock that lands by atomic rename (QSaveFile), so a
-// concurrent writer of another section never loses its keys and a crash
-// leaves either the old or the new file, never half of one.
+// cycle under ProfileWriteLock that lands by atomic rename (file_replacement.h),
+// so a concurrent writer of another section never loses its keys and a crash
+// or a full disk leaves either the old or the new file, never half of one.
 
 #include "common/profile_file.h"
 
+#include "common/file_replacement.h"
 #include "common/profile_editor.h"
 #include "common/profile_snapshot.h"
 #include "common/profile_utf16.h"
 #include "common/profile_write_lock.h"
+#include "common/regular_file.h"
 #include "common/text_decoding.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <functional>
 #include <optional>
@@ -98,26 +99,13 @@ std::optional<QByteArray> ApplyEdit(const QByteArray& bytes, const ProfileEdit& 
     return edited;
 }
 
-bool SaveBytes(const QString& file, const QByteArray& bytes) {
-    QSaveFile output(file);
-    // In a folder where no temporary file can be made, a writable file is
-    // still written (in place) rather than refused.
-    output.setDirectWriteFallback(true);
-    if (!output.open(QIODevice::WriteOnly)) {
-        return false;
-    }
-    if (output.write(bytes) != bytes.size()) {
-        output.cancelWriting();
-        return false;
-    }
-    return output.commit();
-}
-
 bool ModifyProfileFile(const QString& file, const ProfileEdit& edit) {
     if (file.isEmpty()) {
         return false;
     }
     const ProfileWriteLock lock(file);
+    // Under the lock no other save is under way: any temporary file is a leftover.
+    RemoveStaleReplacements(file);
     ForgetProfileSnapshot(file);
     const QFileInfo info(file);
     QByteArray bytes;
@@ -127,8 +115,8 @@ bool ModifyProfileFile(const QString& file, const ProfileEdit& edit) {
         if (!info.isFile() || !info.permissions().testFlag(QFileDevice::WriteOwner)) {
             return false;
         }
-        QFile input(file);
-        if (!input.open(QIODevice::ReadOnly)) {
+        QFile input;
+        if (!OpenRegularFile(input, file)) {
             return false; // never replace what could not be read
         }
         bytes = input.readAll();
@@ -146,7 +134,7 @@ bool ModifyProfileFile(const QString& file, const ProfileEdit& edit) {
     if (info.exists() && *edited == text) {
         return true;
     }
-    const bool saved = SaveBytes(file, utf16 ? Utf8ToUtf16(*edited, *utf16) : *edited);
+    const bool saved = ReplaceFileContents(file, utf16 ? Utf8ToUtf16(*edited, *utf16) : *edited);
     if (saved && info.exists()) {
         // Keep the file's permissions across the replacement.
         QFile::setPermissions(file, info.permissions());

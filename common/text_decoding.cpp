@@ -129,12 +129,21 @@ std::optional<QByteArray> EncodeWindows1252(const QString& text) {
     return bytes;
 }
 
+QString DecodeUtf8(const QByteArray& bytes) {
+    static const QByteArray kMarkBytes = QByteArrayLiteral("\xEF\xBB\xBF");
+    qsizetype marks = 0;
+    while (bytes.mid(marks * kMarkBytes.size()).startsWith(kMarkBytes)) {
+        ++marks;
+    }
+    return QString(marks, QChar(0xFEFF)) + QString::fromUtf8(bytes.mid(marks * kMarkBytes.size()));
+}
+
 QString DecodeProfileText(const QByteArray& bytes, int codePage) {
     if (codePage == 0) {
-        return IsValidUtf8(bytes) ? QString::fromUtf8(bytes) : DecodeWindows1252(bytes);
+        return IsValidUtf8(bytes) ? DecodeUtf8(bytes) : DecodeWindows1252(bytes);
     }
     if (codePage == kUtf8CodePage) {
-        return QString::fromUtf8(bytes);
+        return DecodeUtf8(bytes);
     }
     if (codePage == kWindows1252) {
         return DecodeWindows1252(bytes);

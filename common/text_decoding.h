@@ -19,6 +19,10 @@ int CodePageForCharset(int charset);
 // True when bytes are well-formed UTF-8 (shortest forms, no surrogates).
 bool IsValidUtf8(const QByteArray& bytes);
 
+// UTF-8 bytes as text, character for character: QString::fromUtf8 drops a
+// leading U+FEFF, which inside a value or a name is a character like any other.
+QString DecodeUtf8(const QByteArray& bytes);
+
 // Windows-1252 both ways; encoding gives nullopt when a character has no byte.
 QString DecodeWindows1252(const QByteArray& bytes);
 std::optional<QByteArray> EncodeWindows1252(const QString& text);

@@ -23,6 +23,8 @@ TEST_PACKAGES=(
     dpkg-dev file desktop-file-utils appstream lintian groff-base
     # end-to-end tests: two monitors of one X screen (xrandr)
     x11-xserver-utils
+    # hostile-input tests and fuzzing: a fake wall clock, a flood client, libFuzzer
+    faketime python3 clang libclang-rt-14-dev
 )
 if [ "${1:-}" = "--tests" ]; then PACKAGES+=("${TEST_PACKAGES[@]}"); fi
 

@@ -1,5 +1,8 @@
 #include "clock/core/image_decoding.h"
 
+#include "common/regular_file.h"
+
+#include <QFile>
 #include <QImageReader>
 #include <QSize>
 
@@ -24,10 +27,11 @@ bool ClaimsTooLargeSize(const QSize& size) {
 } // namespace
 
 QImage DecodeImageFile(const QString& path) {
-    if (path.isEmpty()) {
+    QFile file;
+    if (!OpenRegularFile(file, path)) {
         return {};
     }
-    QImageReader reader(path);
+    QImageReader reader(&file);
     reader.setAllocationLimit(kImageAllocationLimitMiB);
     if (ClaimsTooLargeSize(reader.size())) {
         return {};

@@ -3,6 +3,7 @@
 #include "clock/core/caption_locale.h"
 #include "clock/core/image_decoding.h"
 #include "clock/core/settings.h"
+#include "clock/core/theme_bounds.h"
 #include "common/density_image.h"
 #include "common/profile_file.h"
 
@@ -227,6 +228,7 @@ void LoadThemeModelFromFile(const ProgramLayout& layout, const QString& themeFil
     ReadFlags(theme, model);
     ReadCaption(theme, model);
     ReadTransparency(theme, model);
+    BoundThemeGeometry(model);
 }
 
 QString ConvertCaptionFormat(const QString& text) {

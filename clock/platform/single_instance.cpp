@@ -1,9 +1,9 @@
 #include "clock/platform/single_instance.h"
 
 #include "common/clock_link.h"
+#include "common/local_listener.h"
 #include "common/local_rendezvous.h"
 
-#include <QLocalServer>
 #include <QLocalSocket>
 
 namespace tikloom {
@@ -13,8 +13,8 @@ const QString kClockClass = QStringLiteral("Tikloom");
 }
 
 ClockRendezvous::ClockRendezvous(std::function<void()> reload)
-    : reload_(std::move(reload)), server_(new QLocalServer(this)) {
-    connect(server_, &QLocalServer::newConnection, this, &ClockRendezvous::Serve);
+    : reload_(std::move(reload)), server_(new LocalListener(this)) {
+    connect(server_, &LocalListener::NewConnection, this, &ClockRendezvous::Serve);
 }
 
 bool ClockRendezvous::Claim() {
@@ -24,8 +24,7 @@ bool ClockRendezvous::Claim() {
 }
 
 void ClockRendezvous::Serve() {
-    while (QLocalSocket* socket = server_->nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+    while (QLocalSocket* socket = server_->NextPendingConnection()) {
         connect(socket, &QLocalSocket::readyRead, socket, [this, socket] {
             while (socket->canReadLine()) {
                 const QByteArray request = socket->readLine();

@@ -6,9 +6,9 @@
 #include <QObject>
 #include <functional>
 
-class QLocalServer;
-
 namespace tikloom {
+
+class LocalListener;
 
 class ClockRendezvous : public QObject {
     Q_OBJECT
@@ -25,7 +25,7 @@ private:
     void Serve();
 
     std::function<void()> reload_;
-    QLocalServer* server_;
+    LocalListener* server_;
 };
 
 } // namespace tikloom

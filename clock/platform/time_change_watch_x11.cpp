@@ -1,4 +1,4 @@
-// A timer on the wall clock set far in the future and cancelled by the kernel
+// A timer on the wall clock set far ahead of now and cancelled by the kernel
 // whenever the clock is set (TFD_TIMER_CANCEL_ON_SET), plus a file watch on
 // /etc/localtime for a new time zone. Neither wakes the clock otherwise.
 
@@ -7,6 +7,7 @@
 #include <QFileSystemWatcher>
 #include <QSocketNotifier>
 #include <ctime>
+#include <limits>
 #include <sys/timerfd.h>
 #include <unistd.h>
 
@@ -14,7 +15,9 @@ namespace tikloom {
 
 namespace {
 const char kZoneFile[] = "/etc/localtime";
-constexpr time_t kFarFuture = 0x7fffffff;
+// Far enough ahead never to fire in practice, counted from now: a fixed date
+// would one day lie in the past and fire at once, again and again.
+constexpr time_t kFarAheadSeconds = time_t{100} * 365 * 24 * 60 * 60;
 } // namespace
 
 TimeChangeWatch::TimeChangeWatch() {
@@ -47,8 +50,12 @@ TimeChangeWatch::~TimeChangeWatch() {
 }
 
 void TimeChangeWatch::Arm() {
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
     itimerspec spec{};
-    spec.it_value.tv_sec = kFarFuture;
+    spec.it_value.tv_sec = now.tv_sec > std::numeric_limits<time_t>::max() - kFarAheadSeconds
+                               ? std::numeric_limits<time_t>::max()
+                               : now.tv_sec + kFarAheadSeconds;
     timerfd_settime(timer_, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &spec, nullptr);
 }
 

@@ -4,10 +4,12 @@
 
 #include "common/density_image.h"
 #include "common/program_layout.h"
+#include "common/regular_file.h"
 #include "customizer/form/paint_box.h"
 #include "customizer/helpers/relative_image_path.h"
 #include "ui_TTikloomCustomizer.h"
 
+#include <QFile>
 #include <QFileDialog>
 #include <QImageReader>
 #include <QPainter>
@@ -51,8 +53,11 @@ void FillCheckerboard(QPainter& painter, const QRectF& area) {
 QImage LoadSlotImage(const QStringList& folders, const QString& slotPath, const QWidget* form) {
     if (slotPath.isEmpty())
         return QImage();
-    QImageReader reader(
-        DensityImagePath(ResolveImagePath(folders, slotPath), form->devicePixelRatioF()));
+    QFile file;
+    if (!OpenRegularFile(
+            file, DensityImagePath(ResolveImagePath(folders, slotPath), form->devicePixelRatioF())))
+        return QImage();
+    QImageReader reader(&file);
     return reader.read();
 }
 

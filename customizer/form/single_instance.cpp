@@ -1,8 +1,8 @@
 #include "customizer/form/single_instance.h"
 
+#include "common/local_listener.h"
 #include "common/local_rendezvous.h"
 
-#include <QLocalServer>
 #include <QLocalSocket>
 
 namespace tikloom {
@@ -16,8 +16,8 @@ SingleInstance::SingleInstance(const QString& serverPath, QObject* parent)
     : QObject(parent), ServerPath(serverPath) {}
 
 bool SingleInstance::HandOverToRunningInstance() {
-    Server = new QLocalServer(this);
-    connect(Server, &QLocalServer::newConnection, this, &SingleInstance::AcceptConnections);
+    Server = new LocalListener(this);
+    connect(Server, &LocalListener::NewConnection, this, &SingleInstance::AcceptConnections);
     return HandOverOrListen(*Server, ServerPath, [this] { return AskToComeForward(); });
 }
 
@@ -33,8 +33,7 @@ bool SingleInstance::AskToComeForward() const {
 }
 
 void SingleInstance::AcceptConnections() {
-    while (QLocalSocket* client = Server->nextPendingConnection()) {
-        connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
+    while (QLocalSocket* client = Server->NextPendingConnection()) {
         connect(client, &QLocalSocket::readyRead, this, [this, client] {
             if (client->readAll().contains(kActivateRequest[0]))
                 emit activationRequested();

@@ -6,9 +6,9 @@
 #include <QObject>
 #include <QString>
 
-class QLocalServer;
-
 namespace tikloom {
+
+class LocalListener;
 
 class SingleInstance : public QObject {
     Q_OBJECT
@@ -30,7 +30,7 @@ private:
     bool AskToComeForward() const;
 
     QString ServerPath;
-    QLocalServer* Server = nullptr;
+    LocalListener* Server = nullptr;
 };
 
 } // namespace tikloom

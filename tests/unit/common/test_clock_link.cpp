@@ -22,6 +22,27 @@ private slots:
                  runtime.path() + QStringLiteral("/Tikloom.socket"));
     }
 
+    void runtimeFolderOthersCanReachIsNotUsed() {
+        QTemporaryDir runtime;
+        QTemporaryDir temporary;
+        qputenv("TMPDIR", QFile::encodeName(temporary.path()));
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+        const QString fallback = temporary.path() + QStringLiteral("/tikloom-%1").arg(getuid());
+        for (const mode_t mode : {0777, 0755, 0710}) {
+            QVERIFY(chmod(QFile::encodeName(runtime.path()).constData(), mode) == 0);
+            QCOMPARE(LocalServerPath(QStringLiteral("Tikloom")),
+                     fallback + QStringLiteral("/Tikloom.socket"));
+        }
+        QVERIFY(chmod(QFile::encodeName(runtime.path()).constData(), 0700) == 0);
+        if (geteuid() == 0) {
+            // Private, but another user's.
+            QVERIFY(chown(QFile::encodeName(runtime.path()).constData(), 65534, 65534) == 0);
+            QCOMPARE(LocalServerPath(QStringLiteral("Tikloom")),
+                     fallback + QStringLiteral("/Tikloom.socket"));
+        }
+        qunsetenv("XDG_RUNTIME_DIR");
+    }
+
     void withoutRuntimeFolderAPrivateTemporaryFolder() {
         QTemporaryDir temporary;
         qunsetenv("XDG_RUNTIME_DIR");

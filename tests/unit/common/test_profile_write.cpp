@@ -157,6 +157,20 @@ private slots:
         }
     }
 
+    // A leading U+FEFF is a character of the text, not a byte-order mark,
+    // wherever it stands: in a value, a key or a section name.
+    void leadingZeroWidthNoBreakSpaceReadsBack() {
+        const QString mark(QChar(0xFEFF));
+        const QString f = Path("marks.ini");
+        // Windows-1252 bytes first, so that the write converts the file to UTF-8.
+        Store(f, "ax6Sh\xF2\x83\xFF\xFEx=s\\\r3");
+        QVERIFY(WriteProfileString(f, "%", "s", mark + "n"));
+        QCOMPARE(Read(f, "%", "s"), mark + "n");
+        QVERIFY(WriteProfileString(f, mark + "S", mark + mark + "K", mark + mark + "v"));
+        QCOMPARE(Read(f, mark + "S", mark + mark + "K"), mark + mark + "v");
+        QCOMPARE(Read(f, "S", "K"), QString("<def>"));
+    }
+
     void writeSectionReplacesTheWholeSection() {
         const QString f = Path("section.ini");
         Store(f, "[Window]\r\n"

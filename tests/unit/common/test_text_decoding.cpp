@@ -17,6 +17,15 @@ private slots:
         QVERIFY(IsValidUtf8(QByteArray()));
     }
 
+    void leadingMarksAreKeptAsCharacters() {
+        const QChar mark(0xFEFF);
+        QCOMPARE(DecodeUtf8("\xEF\xBB\xBFn"), QString(mark) + "n");
+        QCOMPARE(DecodeUtf8("\xEF\xBB\xBF\xEF\xBB\xBF"), QString(2, mark));
+        QCOMPARE(DecodeUtf8("a\xEF\xBB\xBF"), QString("a") + mark);
+        QCOMPARE(DecodeProfileText("\xEF\xBB\xBFx"), QString(mark) + "x");
+        QCOMPARE(DecodeProfileText("\xEF\xBB\xBFx", 65001), QString(mark) + "x");
+    }
+
     void invalidUtf8FallsBackToWindows1252() {
         QCOMPARE(DecodeProfileText("\x80"), QString(QChar(0x20AC)));
         QCOMPARE(DecodeProfileText("Caf\xE9"), QString::fromUtf8("Café"));

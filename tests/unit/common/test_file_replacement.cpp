@@ -1,0 +1,169 @@
+// Saves that land whole or not at all: a file system that runs out of room
+// part-way keeps the old file byte for byte, leftovers of killed saves are
+// cleared, and only our own temporary names are ever touched.
+
+#include "common/file_replacement.h"
+#include "common/profile_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <sys/mount.h>
+#include <sys/resource.h>
+
+using namespace tikloom;
+
+namespace {
+
+constexpr rlim_t kFileSizeLimit = 4096;
+constexpr qsizetype kLongValue = 3 * kFileSizeLimit;
+constexpr int kTmpfsKiB = 16;
+
+QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void Store(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        qFatal("cannot write test file");
+    }
+}
+
+QByteArray Settings() {
+    QByteArray bytes = "[Window]\nLeft=10\nTop=20\n[Theme]\nFileName=default.tkm\n";
+    while (bytes.size() < 1500) {
+        bytes += "; padding line to give the file some body\n";
+    }
+    return bytes;
+}
+
+// Writes larger than the limit fail with EFBIG, as on a full disk, without
+// needing any privilege; restored when the scope ends.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        active_ = setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
+    bool Active() const { return active_; }
+
+private:
+    rlimit saved_{};
+    bool active_ = false;
+};
+
+} // namespace
+
+class FileReplacementTest : public QObject {
+    Q_OBJECT
+
+private:
+    QStringList Leftovers(const QString& folder) const {
+        return QDir(folder).entryList({"*.saving-*"}, QDir::Files | QDir::Hidden);
+    }
+
+private slots:
+    void saveThatCannotFinishKeepsTheOldFile() {
+        QTemporaryDir dir;
+        const QString f = dir.filePath("tikloom.ini");
+        const QByteArray original = Settings();
+        Store(f, original);
+        const QString longValue(kLongValue, QLatin1Char('x'));
+        {
+            const FileSizeLimit limit(kFileSizeLimit);
+            QVERIFY(limit.Active());
+            QVERIFY(!WriteProfileString(f, "Theme", "FileName", longValue));
+            QVERIFY(!WriteProfileSection(f, "Window", {"Left=" + longValue}));
+            QVERIFY(!ReplaceFileContents(f, QByteArray(kLongValue, 'y')));
+            // A save that fits still lands.
+            QVERIFY(WriteProfileString(f, "Window", "Left", "11"));
+        }
+        QCOMPARE(Contents(f), QByteArray(original).replace("Left=10", "Left=11"));
+        QCOMPARE(Leftovers(dir.path()), QStringList());
+    }
+
+    // The same on a real file system that is full (needs permission to mount).
+    void fullFileSystemKeepsTheOldFile() {
+        QTemporaryDir dir;
+        const QByteArray mountPoint = QFile::encodeName(dir.path());
+        const QByteArray options = "size=" + QByteArray::number(kTmpfsKiB) + "k";
+        if (mount("tmpfs", mountPoint.constData(), "tmpfs", 0, options.constData()) != 0) {
+            QSKIP("no permission to mount a tmpfs; the file size limit test covers this");
+        }
+        const auto unmount = qScopeGuard([&] { umount(mountPoint.constData()); });
+        const QString f = dir.filePath("tikloom.ini");
+        const QByteArray original = Settings();
+        Store(f, original);
+        // Fill what is left of the file system.
+        QFile filler(dir.filePath("filler"));
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray block(512, 'f');
+        while (filler.write(block) == block.size()) {
+        }
+        filler.close();
+
+        QVERIFY(!WriteProfileString(f, "Theme", "FileName", QString(kLongValue, 'x')));
+        QVERIFY(!WriteProfileString(f, "Window", "Left", "12345"));
+        QCOMPARE(Contents(f), original);
+        QCOMPARE(Leftovers(dir.path()), QStringList());
+
+        QVERIFY(QFile::remove(filler.fileName()));
+        QVERIFY(WriteProfileString(f, "Window", "Left", "12345"));
+        QCOMPARE(ReadProfileIntClock(f, "Window", "Left", 0), 12345u);
+    }
+
+    void leftoversOfKilledSavesAreRemovedAndNothingElse() {
+        QTemporaryDir dir;
+        const QString f = dir.filePath("tikloom.ini");
+        Store(f, Settings());
+        const QStringList ours = {"tikloom.ini.saving-Ab12Cd", "tikloom.ini.saving-zzzzzz"};
+        const QStringList others = {"tikloom.ini.backup", "tikloom.ini.saving-backup1",
+                                    "tikloom.ini.saving-ab-cd!", "other.ini.saving-Ab12Cd",
+                                    "tikloom.ini.XYZ123"};
+        for (const QString& name : ours + others) {
+            Store(dir.filePath(name), "partial");
+        }
+        QVERIFY(WriteProfileString(f, "Window", "Left", "1"));
+        QStringList left = QDir(dir.path()).entryList(QDir::Files);
+        left.removeOne("tikloom.ini");
+        QStringList expected = others;
+        left.sort();
+        expected.sort();
+        QCOMPARE(left, expected);
+    }
+
+    void replacementNamesAreRecognisedExactly() {
+        const QString name = QFileInfo(ReplacementNameFor("/x/Themes/a.tkm")).fileName();
+        QVERIFY(IsReplacementNameOf(name, "a.tkm"));
+        QVERIFY(ReplacementNameFor("a.tkm") != ReplacementNameFor("a.tkm"));
+        QVERIFY(!IsReplacementNameOf(name, "b.tkm"));
+        QVERIFY(!IsReplacementNameOf("a.tkm.saving-abcde", "a.tkm"));
+        QVERIFY(!IsReplacementNameOf("a.tkm.saving-abcdeé", "a.tkm"));
+        QVERIFY(!IsReplacementNameOf("a.tkm", "a.tkm"));
+    }
+
+    void linkedFileIsReplacedBehindItsLink() {
+        QTemporaryDir dir;
+        const QString target = dir.filePath("real.ini");
+        const QString link = dir.filePath("tikloom.ini");
+        Store(target, "[A]\nK=1\n");
+        QVERIFY(QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+        QVERIFY(QFile::link(target, link));
+        QVERIFY(WriteProfileString(link, "A", "K", "2"));
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(Contents(target), QByteArray("[A]\nK=2\n"));
+        QCOMPARE(QFile::permissions(target) & 0x0077, QFileDevice::Permissions());
+    }
+};
+
+QTEST_GUILESS_MAIN(FileReplacementTest)
+#include "test_file_replacement.moc"

@@ -126,8 +126,8 @@ private slots:
 
         // A FIFO as the theme file itself reads as an empty theme.
         ThemeModel model;
-        LoadThemeModelFromFile(bench.state.Layout.ProgramFolder, themes + QStringLiteral("fifo.tkm"),
-                               model);
+        LoadThemeModelFromFile(bench.state.Layout.ProgramFolder,
+                               themes + QStringLiteral("fifo.tkm"), model);
         QCOMPARE(model.Radius, 48.0f);
     }
 };

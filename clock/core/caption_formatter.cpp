@@ -7,7 +7,6 @@ namespace {
 constexpr int kTmYearBase = 1900;
 constexpr int kDaysPerWeek = 7;
 constexpr long kSecondsPerMinute = 60;
-constexpr long kSecondsPerHour = 3600;
 constexpr QChar kPercent = QLatin1Char('%');
 
 CaptionPiece Number(CaptionField field, bool dropZeros, uint8_t digits = 2) {
@@ -132,6 +131,9 @@ long ZoneOffsetSeconds(const struct tm& time) {
 #ifdef __GLIBC__
     return time.tm_gmtoff;
 #else
+    // Without the offset in the fields: the zone's standard offset, and the
+    // usual hour more in summer time.
+    constexpr long kSecondsPerHour = 3600;
     return -static_cast<long>(timezone) + (time.tm_isdst > 0 ? kSecondsPerHour : 0);
 #endif
 }

@@ -67,7 +67,9 @@ void ClockWindow::Present(const PixelBuffer* frame, int alpha) {
         shown_ = frame; // the clock keeps the frame until it presents the next
         if (OutlineNeeded())
             UpdateOutline();
-        update();
+        // Painted now rather than through a posted request: the frame is
+        // ready, and a request would wake the event loop once more.
+        repaint();
     }
     if (alpha != alpha_) {
         alpha_ = alpha;

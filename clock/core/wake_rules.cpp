@@ -39,10 +39,14 @@ bool CanChangeBeforeNextSecond(const AppState& state, const InputAtTick& input,
     return ShownClockCanChange(state, input, windowRect);
 }
 
-int NextTickDelay(const AppState& state, const InputAtTick& input, const QRect& windowRect) {
+NextTick PlanNextTick(const AppState& state, const InputAtTick& input, const QRect& windowRect) {
     if (CanChangeBeforeNextSecond(state, input, windowRect))
-        return kTickMs;
-    return kMillisecondsPerSecond - state.DisplayedTime.Milliseconds + kPastTheSecondMs;
+        return {false, kTickMs};
+    return {true, kMillisecondsPerSecond - state.DisplayedTime.Milliseconds + kPastTheSecondMs};
+}
+
+int NextTickDelay(const AppState& state, const InputAtTick& input, const QRect& windowRect) {
+    return PlanNextTick(state, input, windowRect).DelayMs;
 }
 
 } // namespace tikloom

@@ -26,8 +26,15 @@ struct InputAtTick {
 bool CanChangeBeforeNextSecond(const AppState& state, const InputAtTick& input,
                                const QRect& windowRect);
 
-// Milliseconds until the next tick: 50 while anything can change, otherwise
-// until just past the next whole second.
+// The next tick: in 50 ms while anything can change, otherwise asleep until
+// just past the next whole second.
+struct NextTick {
+    bool Asleep = false;
+    int DelayMs = 0;
+};
+NextTick PlanNextTick(const AppState& state, const InputAtTick& input, const QRect& windowRect);
+
+// PlanNextTick's delay alone.
 int NextTickDelay(const AppState& state, const InputAtTick& input, const QRect& windowRect);
 
 } // namespace tikloom

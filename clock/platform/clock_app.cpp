@@ -227,9 +227,10 @@ void ClockApp::ScheduleTick() {
         input.Pointer = pointer_.Position;
         input.CtrlDown = pointer_.CtrlDown;
     }
-    sleeping_ = !CanChangeBeforeNextSecond(state_, input, WindowRect());
+    const NextTick next = PlanNextTick(state_, input, WindowRect());
+    sleeping_ = next.Asleep;
     input_->SetSleeping(sleeping_);
-    tick_.start(NextTickDelay(state_, input, WindowRect()));
+    tick_.start(next.DelayMs);
 }
 
 // The input changed, or a command did something the next tick must act on.

@@ -1,5 +1,7 @@
 #include "clock/core/tray_icon_drawing.h"
 
+#include "clock/core/flat_line.h"
+
 #include <QPainter>
 #include <QPen>
 #include <cmath>
@@ -42,32 +44,34 @@ void DrawDial(QPainter& painter, float r, double scale) {
     painter.drawEllipse(dial);
 }
 
-void DrawHands(QPainter& painter, const ClockTime& time, float r, double scale) {
+// The hands and the mark are drawn without a painter: this runs every second.
+void DrawHands(QImage& icon, QPointF centre, const ClockTime& time, float r, double scale) {
     const double hourAngle = (time.Minute / 60.0 + time.Hour) / 6.0 * kPi;
-    painter.setPen(Pen(kHourColour, kHourWidth * scale));
-    painter.drawLine(QPointF(0, 0), QPointF(std::sin(hourAngle) * r * kHourLength,
-                                            -std::cos(hourAngle) * r * kHourLength));
+    DrawFlatLine(icon, centre,
+                 centre + QPointF(std::sin(hourAngle) * r * kHourLength,
+                                  -std::cos(hourAngle) * r * kHourLength),
+                 kHourWidth * scale, kHourColour);
 
     const double minuteAngle = (time.Second / 60.0 + time.Minute) / 30.0 * kPi;
-    painter.setPen(Pen(kMinuteColour, kMinuteWidth * scale));
-    painter.drawLine(QPointF(0, 0), QPointF(std::sin(minuteAngle) * r * kMinuteLength,
-                                            -std::cos(minuteAngle) * r * kMinuteLength));
+    DrawFlatLine(icon, centre,
+                 centre + QPointF(std::sin(minuteAngle) * r * kMinuteLength,
+                                  -std::cos(minuteAngle) * r * kMinuteLength),
+                 kMinuteWidth * scale, kMinuteColour);
 }
 
-void DrawSecondMark(QPainter& painter, const ClockTime& time, float r, float scale) {
+void DrawSecondMark(QImage& icon, QPointF centre, const ClockTime& time, float r, float scale) {
     const float angle = static_cast<float>(time.Second) / 30.0F * static_cast<float>(kPi);
     const float inner = r - kMarkInside * scale;
     const float outer = r + kMarkOutside * scale;
-    painter.setPen(Pen(kSecondColour, kSecondWidth * scale));
-    painter.drawLine(QPointF(std::sin(angle) * inner, -std::cos(angle) * inner),
-                     QPointF(std::sin(angle) * outer, -std::cos(angle) * outer));
+    DrawFlatLine(icon, centre + QPointF(std::sin(angle) * inner, -std::cos(angle) * inner),
+                 centre + QPointF(std::sin(angle) * outer, -std::cos(angle) * outer),
+                 kSecondWidth * scale, kSecondColour);
 }
 
 // The dial's centre is the icon's centre: half a pixel past the centre of
 // pixel (size - 1) / 2, as the painter counts from pixel edges.
-void CentreOn(QPainter& painter, float r) {
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.translate(QPointF(0.5, 0.5) + QPointF(r, r));
+QPointF Centre(float r) {
+    return QPointF(0.5, 0.5) + QPointF(r, r);
 }
 
 // The dial never changes, so it is drawn once per icon size: filling its
@@ -81,7 +85,8 @@ const QImage& Dial(int size) {
         dial.fill(Qt::transparent);
         const float r = TrayClockRadius(size);
         QPainter painter(&dial);
-        CentreOn(painter, r);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.translate(Centre(r));
         DrawDial(painter, r, r / kClassicRadius);
     }
     return dial;
@@ -98,12 +103,9 @@ QImage DrawTrayClock(const ClockTime& time, bool showSecondMark, int size) {
     const float r = TrayClockRadius(size);
     const float scale = r / kClassicRadius;
 
-    QPainter painter(&icon);
-    CentreOn(painter, r);
-    DrawHands(painter, time, r, scale);
+    DrawHands(icon, Centre(r), time, r, scale);
     if (showSecondMark)
-        DrawSecondMark(painter, time, r, scale);
-    painter.end();
+        DrawSecondMark(icon, Centre(r), time, r, scale);
     return icon;
 }
 

@@ -2,6 +2,8 @@
 
 #include "clock/core/tooltip_text.h"
 #include "clock/core/tray_icon_drawing.h"
+#include "clock/core/tray_picture.h"
+#include "clock/platform/embedded_tray_icon.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -10,6 +12,7 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QSystemTrayIcon>
+#include <QToolTip>
 
 namespace tikloom {
 
@@ -19,6 +22,8 @@ namespace {
 // picture drawn at its own size instead of a blurred enlargement.
 constexpr int kLargestTraySize = 256;
 constexpr int kLikelyLargeSize = 32;
+// The pointer rests this long on the icon before its tooltip shows.
+constexpr int kTooltipDelayMs = 700;
 
 // The miniature for an icon of that many logical pixels, drawn at the
 // device pixels it takes on the tray's screen.
@@ -31,7 +36,8 @@ QPixmap Miniature(const ClockTime& time, bool showSecondMark, int size, qreal ra
 
 } // namespace
 
-TrayClock::TrayClock() : icon_(new QSystemTrayIcon(this)) {
+TrayClock::TrayClock()
+    : embedded_(std::make_unique<EmbeddedTrayIcon>()), icon_(new QSystemTrayIcon(this)) {
     connect(icon_, &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) {
                 if (reason == QSystemTrayIcon::DoubleClick)
@@ -39,18 +45,52 @@ TrayClock::TrayClock() : icon_(new QSystemTrayIcon(this)) {
                 else if (reason == QSystemTrayIcon::Context)
                     emit MenuRequested(QCursor::pos());
             });
+
+    connect(embedded_.get(), &EmbeddedTrayIcon::PlaceChanged, this, &TrayClock::DrawEmbedded);
+    connect(embedded_.get(), &EmbeddedTrayIcon::DoubleClicked, this, &TrayClock::RestoreRequested);
+    connect(embedded_.get(), &EmbeddedTrayIcon::ContextMenuRequested, this, [this] {
+        HideTooltip();
+        emit MenuRequested(QCursor::pos());
+    });
+    tooltipDelay_.setSingleShot(true);
+    tooltipDelay_.setInterval(kTooltipDelayMs);
+    connect(&tooltipDelay_, &QTimer::timeout, this, &TrayClock::ShowTooltip);
+    connect(embedded_.get(), &EmbeddedTrayIcon::PointerEntered, &tooltipDelay_,
+            qOverload<>(&QTimer::start));
+    connect(embedded_.get(), &EmbeddedTrayIcon::PointerLeft, this, &TrayClock::HideTooltip);
 }
 
+TrayClock::~TrayClock() = default;
+
 bool TrayClock::Refresh(const ClockTime& time, bool showSecondMark) {
+    time_ = time;
+    showSecondMark_ = showSecondMark;
+    // An icon Qt shows stays Qt's until it is removed.
+    if (!icon_->isVisible() && (embedded_->Docked() || embedded_->Dock())) {
+        DrawEmbedded();
+        return true;
+    }
+    return RefreshQtIcon();
+}
+
+void TrayClock::DrawEmbedded() {
+    if (!embedded_->Docked())
+        return;
+    embedded_->Show(DrawTrayClock(time_, showSecondMark_, TrayPictureSide(embedded_->Place())));
+    if (tooltipShown_)
+        QToolTip::showText(tooltipAt_, TrayTooltipText(time_, QLocale::system()));
+}
+
+bool TrayClock::RefreshQtIcon() {
     // An icon in a tray stays there: Qt moves it to a tray that restarts.
     if (!icon_->isVisible() && !QSystemTrayIcon::isSystemTrayAvailable())
         return false;
-    ReadTrayPlace(time);
+    ReadTrayPlace();
     QIcon icon;
-    icon.addPixmap(Miniature(time, showSecondMark, kSmallIconSize, ratio_));
-    icon.addPixmap(Miniature(time, showSecondMark, largeSize_, ratio_));
+    icon.addPixmap(Miniature(time_, showSecondMark_, kSmallIconSize, ratio_));
+    icon.addPixmap(Miniature(time_, showSecondMark_, largeSize_, ratio_));
     icon_->setIcon(icon);
-    icon_->setToolTip(TrayTooltipText(time, QLocale::system()));
+    icon_->setToolTip(TrayTooltipText(time_, QLocale::system()));
     if (!icon_->isVisible())
         icon_->show();
     return true;
@@ -59,10 +99,10 @@ bool TrayClock::Refresh(const ClockTime& time, bool showSecondMark) {
 // The icon's place in the tray is a round trip to the X server; it is read
 // when the icon is new and then once a minute, which still follows a tray
 // that grows or shrinks.
-void TrayClock::ReadTrayPlace(const ClockTime& time) {
+void TrayClock::ReadTrayPlace() {
     // An icon not yet shown has no place: read again at the next refresh.
     const bool shown = icon_->isVisible();
-    if (!sizeFromShownIcon_ || !shown || time.Minute != sizeMinute_) {
+    if (!sizeFromShownIcon_ || !shown || time_.Minute != sizeMinute_) {
         sizeFromShownIcon_ = shown;
         const QRect place = icon_->geometry();
         const QScreen* screen = QGuiApplication::screenAt(place.center());
@@ -71,11 +111,26 @@ void TrayClock::ReadTrayPlace(const ClockTime& time) {
         largeSize_ = qMin(traySize.width(), traySize.height());
         if (largeSize_ <= kSmallIconSize || largeSize_ > kLargestTraySize)
             largeSize_ = kLikelyLargeSize;
-        sizeMinute_ = time.Minute;
+        sizeMinute_ = time_.Minute;
     }
 }
 
+void TrayClock::ShowTooltip() {
+    tooltipShown_ = true;
+    tooltipAt_ = QCursor::pos();
+    QToolTip::showText(tooltipAt_, TrayTooltipText(time_, QLocale::system()));
+}
+
+void TrayClock::HideTooltip() {
+    tooltipDelay_.stop();
+    if (tooltipShown_)
+        QToolTip::hideText();
+    tooltipShown_ = false;
+}
+
 void TrayClock::Remove() {
+    HideTooltip();
+    embedded_->Remove();
     icon_->hide();
 }
 

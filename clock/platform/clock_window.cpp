@@ -2,6 +2,7 @@
 
 #include "clock/core/pixel_buffer.h"
 #include "clock/platform/frame_mask.h"
+#include "clock/platform/frame_upload.h"
 #include "clock/platform/keyboard_input.h"
 #include "clock/platform/taskbar_state.h"
 #include "clock/platform/window_shape.h"
@@ -40,8 +41,12 @@ ClockWindow::ClockWindow()
     blank_ = QImage(kClockSize, kClockSize, QImage::Format_ARGB32_Premultiplied);
     blank_.fill(Qt::transparent);
     winId(); // the native window exists from here on, so opacity and input can be set
+    upload_ = std::make_unique<FrameUpload>(windowHandle());
+    windowHandle()->installEventFilter(this);
     connect(windowHandle(), &QWindow::screenChanged, this, &ClockWindow::CheckPixelRatio);
 }
+
+ClockWindow::~ClockWindow() = default;
 
 double ClockWindow::PixelRatio() const {
     return windowHandle()->devicePixelRatio();
@@ -67,9 +72,14 @@ void ClockWindow::Present(const PixelBuffer* frame, int alpha) {
         shown_ = frame; // the clock keeps the frame until it presents the next
         if (OutlineNeeded())
             UpdateOutline();
-        // Painted now rather than through a posted request: the frame is
+        // Straight into the window where it can go; the toolkit's copy of
+        // the window is brought up to date when it shows it again. Else
+        // painted now rather than through a posted request: the frame is
         // ready, and a request would wake the event loop once more.
-        repaint();
+        if (upload_->Put(Frame()))
+            toolkitCopyStale_ = true;
+        else
+            repaint();
     }
     if (alpha != alpha_) {
         alpha_ = alpha;
@@ -135,6 +145,16 @@ void ClockWindow::UpdateOutline() {
     if (region.isEmpty())
         region = QRegion(0, 0, 1, 1);
     SetWindowShape(windowHandle(), region);
+}
+
+// An exposure shows the toolkit's copy of the window, repainted first when
+// frames went up beside it.
+bool ClockWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle() && event->type() == QEvent::Expose && toolkitCopyStale_) {
+        toolkitCopyStale_ = false;
+        update();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 bool ClockWindow::event(QEvent* event) {

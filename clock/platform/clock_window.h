@@ -12,13 +12,17 @@
 #include <QImage>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 namespace tikloom {
+
+class FrameUpload;
 
 class ClockWindow : public QWidget, public Presenter {
     Q_OBJECT
 public:
     ClockWindow();
+    ~ClockWindow() override;
 
     void Present(const PixelBuffer* frame, int alpha) override;
 
@@ -42,6 +46,7 @@ signals:
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -58,6 +63,8 @@ private:
     const QImage& Frame() const;
     void EndDrag();
 
+    std::unique_ptr<FrameUpload> upload_;
+    bool toolkitCopyStale_ = false;      // frames went up past Qt's backing store
     const PixelBuffer* shown_ = nullptr; // the last frame, owned by the clock
     QImage blank_;                       // shown before the first frame
     int alpha_ = -1;

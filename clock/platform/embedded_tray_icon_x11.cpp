@@ -9,6 +9,7 @@
 #include "clock/platform/embedded_tray_icon.h"
 
 #include "clock/core/tray_picture.h"
+#include "clock/platform/image_upload.h"
 
 #include <QGuiApplication>
 #include <QSocketNotifier>
@@ -65,19 +66,6 @@ const xcb_visualtype_t* FindVisual(const xcb_screen_t* screen, xcb_visualid_t id
         }
     }
     return nullptr;
-}
-
-// Images of that depth travel as 32-bit pixels in the host's byte order.
-bool TakesQImagePixels(const xcb_setup_t* setup, uint8_t depth) {
-    const bool hostLsbFirst = Q_BYTE_ORDER == Q_LITTLE_ENDIAN;
-    if ((setup->image_byte_order == XCB_IMAGE_ORDER_LSB_FIRST) != hostLsbFirst)
-        return false;
-    for (auto f = xcb_setup_pixmap_formats_iterator(setup); f.rem != 0; xcb_format_next(&f)) {
-        if (f.data->depth == depth)
-            return f.data->bits_per_pixel == kThirtyTwoBits &&
-                   f.data->scanline_pad == kThirtyTwoBits;
-    }
-    return false;
 }
 
 } // namespace
@@ -201,7 +189,6 @@ bool EmbeddedTrayIcon::Native::Dock() {
 // In the tray's own visual when it names a 32-bit one (the tray then shows
 // our alpha), else in the root's, over the tray's background.
 bool EmbeddedTrayIcon::Native::CreateWindow(xcb_window_t tray) {
-    const xcb_setup_t* setup = xcb_get_setup(connection);
     xcb_visualid_t visual = screen->root_visual;
     seeThrough = false;
     const Reply<xcb_get_property_reply_t> trayVisual(xcb_get_property_reply(
@@ -212,7 +199,7 @@ bool EmbeddedTrayIcon::Native::CreateWindow(xcb_window_t tray) {
         std::memcpy(&named, xcb_get_property_value(trayVisual.get()), sizeof named);
         uint8_t namedDepth = 0;
         if (IsArgbLayout(FindVisual(screen, named, &namedDepth)) && namedDepth == kThirtyTwoBits &&
-            TakesQImagePixels(setup, namedDepth)) {
+            TakesQImagePixels(connection, namedDepth)) {
             visual = named;
             seeThrough = true;
         }
@@ -220,7 +207,7 @@ bool EmbeddedTrayIcon::Native::CreateWindow(xcb_window_t tray) {
     if (!seeThrough) {
         uint8_t rootDepth = 0;
         if (!IsArgbLayout(FindVisual(screen, visual, &rootDepth)) ||
-            !TakesQImagePixels(setup, rootDepth))
+            !TakesQImagePixels(connection, rootDepth))
             return false;
     }
     FindVisual(screen, visual, &depth);
@@ -279,20 +266,7 @@ void EmbeddedTrayIcon::Native::Draw() {
         return;
     if (!seeThrough && background.isNull())
         return; // the first exposure brings the tray's pixels
-    const QImage picture = PlaceTrayPicture(miniature, place, background);
-    const int stride = static_cast<int>(picture.bytesPerLine());
-    // Large icons go up in bands that fit the server's request size.
-    const int headroom = 32;
-    const int maxBytes = static_cast<int>(xcb_get_setup(connection)->maximum_request_length) * 4;
-    const int rows = std::max(1, (maxBytes - headroom) / stride);
-    for (int y = 0; y < picture.height(); y += rows) {
-        const int band = std::min(rows, picture.height() - y);
-        xcb_put_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, window, gc,
-                      static_cast<uint16_t>(picture.width()), static_cast<uint16_t>(band), 0,
-                      static_cast<int16_t>(y), 0, depth, static_cast<uint32_t>(band * stride),
-                      picture.constScanLine(y));
-    }
-    xcb_flush(connection);
+    UploadImage(connection, window, gc, depth, PlaceTrayPicture(miniature, place, background));
 }
 
 // Right after an exposure the window shows the tray's own background (its

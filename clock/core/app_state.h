@@ -13,6 +13,7 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 namespace tikloom {
 
@@ -32,6 +33,10 @@ struct AppState {
     ThemeModel Theme;
     PixelBuffer FaceBuffer;
     PixelBuffer FrameBuffer;
+    // FaceBuffer with the caption drawn on it, reused while the caption reads
+    // the same; CaptionOnFace is the caption it shows, none when it is stale.
+    PixelBuffer CaptionedFace;
+    std::optional<QString> CaptionOnFace;
 
     ClockTime DisplayedTime;
     int TimeMode = 0; // 0 real time; 1..3 time-lapse previews

@@ -136,6 +136,7 @@ void BuildFace(AppState& state) {
         }
     }
 
+    state.CaptionOnFace.reset();
     state.DisplayedTime = RenderLocalTime(state);
     DrawTime(state);
 

@@ -38,16 +38,42 @@ struct Hands {
     HandDirection second;
 };
 
-void DrawCaption(DrawingSurface& frame, const AppState& state) {
-    const ThemeModel& theme = state.Theme;
-    // The caption shows the real time, also while the hands show a time-lapse.
-    const struct tm now = CaptionTimeFields(RenderLocalTime(state));
-    const QString caption = FormatCaption(theme.Format, now);
-    if (caption.isEmpty()) {
-        return;
+// The caption shows the real time, also while the hands show a time-lapse.
+QString CaptionText(const AppState& state) {
+    if (!state.Theme.ShowCaption) {
+        return {};
     }
-    frame.DrawCentredText(caption, MakeFont(theme.CaptionFontName, theme.CaptionFontSize),
-                          QPointF(theme.CaptionX, theme.CaptionY), theme.CaptionColor);
+    return FormatCaption(state.Theme.Format, CaptionTimeFields(RenderLocalTime(state)));
+}
+
+// Caption and hands are drawn with the same settings.
+void PrepareSurface(DrawingSurface& surface, const AppState& state) {
+    if (state.HighQualitySmoothing) {
+        surface.SetSmoothing(true);
+        surface.SetHighQualityFiltering(true);
+    }
+    surface.SetTextAntiAlias();
+    surface.Translate(state.Theme.CenterX, state.Theme.CenterY);
+}
+
+// The caption lies under the hands, so the face with the caption on it is the
+// same picture for as long as the caption reads the same (mostly a minute or
+// a day): it is drawn again only when the caption changes.
+const PixelBuffer& CaptionedFace(AppState& state) {
+    const QString caption = CaptionText(state);
+    if (state.CaptionOnFace == caption) {
+        return state.CaptionedFace;
+    }
+    CopyPixels(state.CaptionedFace, state.FaceBuffer);
+    if (!caption.isEmpty()) {
+        const ThemeModel& theme = state.Theme;
+        DrawingSurface face(state.CaptionedFace);
+        PrepareSurface(face, state);
+        face.DrawCentredText(caption, MakeFont(theme.CaptionFontName, theme.CaptionFontSize),
+                             QPointF(theme.CaptionX, theme.CaptionY), theme.CaptionColor);
+    }
+    state.CaptionOnFace = caption;
+    return state.CaptionedFace;
 }
 
 // Each strip of the hands image (hour, minute, second from the left) points
@@ -137,19 +163,11 @@ void DrawTime(AppState& state) {
     const Hands hands{DirectionOf(angles.hour), DirectionOf(angles.minute),
                       DirectionOf(angles.second)};
 
-    CopyPixels(state.FrameBuffer, state.FaceBuffer); // the frame takes the face's ratio
+    // The frame takes the face's ratio.
+    CopyPixels(state.FrameBuffer, CaptionedFace(state));
     {
         DrawingSurface frame(state.FrameBuffer);
-        if (state.HighQualitySmoothing) {
-            frame.SetSmoothing(true);
-            frame.SetHighQualityFiltering(true);
-        }
-        frame.SetTextAntiAlias();
-        frame.Translate(theme.CenterX, theme.CenterY);
-
-        if (theme.ShowCaption) {
-            DrawCaption(frame, state);
-        }
+        PrepareSurface(frame, state);
         if (theme.UseHandsImage) {
             DrawImageHands(frame, theme, hands);
         } else {

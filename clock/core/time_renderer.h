@@ -19,7 +19,8 @@ struct HandAngles {
 HandAngles AnglesOf(const ClockTime& time);
 
 // Copies FaceBuffer into FrameBuffer, draws caption and hands, and presents
-// FrameBuffer at CurrentAlpha.
+// FrameBuffer at CurrentAlpha. The face with its caption is kept in
+// CaptionedFace until the caption changes or the face is built again.
 void DrawTime(AppState& state);
 
 } // namespace tikloom

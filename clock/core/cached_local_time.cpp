@@ -11,6 +11,9 @@ ClockTime CachedLocalTime::operator()() {
     timespec now{};
     clock_gettime(CLOCK_REALTIME, &now);
     if (now.tv_sec != second_) {
+        // The C library looks at the zone file again (one stat) and reads it
+        // only when it changed: a new time zone shows within the second.
+        tzset();
         tm fields{};
         localtime_r(&now.tv_sec, &fields);
         cached_.Year = static_cast<uint16_t>(fields.tm_year + kTmYearBase);

@@ -1,8 +1,8 @@
 #pragma once
-// The local time for the tick, twenty times a second. The broken-down time is
-// worked out only when the second changes; within a second only the
-// milliseconds move. A new time zone is read at the next second once tzset
-// has run (the time-change watch calls it).
+// The local time for the tick. The broken-down time is worked out only when
+// the second changes, in the time zone in force then; within a second only
+// the milliseconds move. No watch on the wall clock is needed: a clock that
+// was set shows at the next second anyway.
 
 #include "clock/core/clock_time.h"
 

@@ -19,7 +19,6 @@
 #include "clock/platform/input_watch.h"
 #include "clock/platform/program_icon.h"
 #include "clock/platform/stop_signals.h"
-#include "clock/platform/time_change_watch.h"
 #include "clock/platform/tray_clock.h"
 #include "common/language_choice.h"
 
@@ -145,7 +144,6 @@ void ClockApp::Start() {
     connect(qApp, &QGuiApplication::commitDataRequest, this, &ClockApp::SaveWindow);
     stopSignals_ = std::make_unique<StopSignals>();
     connect(stopSignals_.get(), &StopSignals::StopRequested, this, &ClockApp::Exit);
-    timeChange_ = std::make_unique<TimeChangeWatch>();
 
     if (state_.Minimized) {
         tray_->Refresh(state_.DisplayedTime, state_.Theme.ShowSecHand);

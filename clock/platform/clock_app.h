@@ -21,7 +21,6 @@ class CompositorWatch;
 class HotKey;
 class InputWatch;
 class StopSignals;
-class TimeChangeWatch;
 class TrayClock;
 
 class ClockApp : public QObject {
@@ -71,7 +70,6 @@ private:
     std::unique_ptr<HotKey> hotKey_;
     std::unique_ptr<CompositorWatch> compositor_;
     std::unique_ptr<StopSignals> stopSignals_;
-    std::unique_ptr<TimeChangeWatch> timeChange_;
     std::unique_ptr<InputWatch> input_;
     QTimer tick_;
     // Sleeping: the tick waits for the next second, as nothing else can

@@ -1,6 +1,6 @@
 #!/bin/bash
 # Past 2038-01-19 (the end of 32-bit time) the clock idles as on any other
-# day: its time-change watch does not wake it over and over.
+# day: nothing it waits on is armed for a date that could lie behind it.
 source "$(dirname "$0")/lib_clock.sh" "$1" 213
 start_display 640x480x24
 command -v faketime >/dev/null || fail "faketime is not installed"

@@ -32,20 +32,18 @@ tray_icon() {
     done
     return 1
 }
-wait_for_tray_icon() {
+# Tries a check every 0.1 s for up to 5 s; fails with the message if it never holds.
+wait_until() { # message, check...
     for i in $(seq 50); do
-        TRAY_ICON=$(tray_icon) && return 0
+        "${@:2}" && return 0
         sleep 0.1
     done
-    fail "no tray icon"
+    fail "$1"
 }
-wait_no_tray_icon() {
-    for i in $(seq 50); do
-        tray_icon >/dev/null || return 0
-        sleep 0.1
-    done
-    fail "the tray icon stayed"
-}
+found_tray_icon() { TRAY_ICON=$(tray_icon); }
+no_tray_icon() { ! tray_icon >/dev/null; }
+wait_for_tray_icon() { wait_until "no tray icon" found_tray_icon; }
+wait_no_tray_icon() { wait_until "the tray icon stayed" no_tray_icon; }
 # Viewable windows of the clock other than the clock and its tray icon: its
 # menus and tooltips.
 other_windows() {
@@ -55,20 +53,10 @@ other_windows() {
         xwininfo -id "$id" | grep -q IsViewable && echo "$id"
     done
 }
-wait_for_other_window() { # what
-    for i in $(seq 30); do
-        [ -n "$(other_windows)" ] && return 0
-        sleep 0.1
-    done
-    fail "no $1"
-}
-wait_no_other_window() { # what
-    for i in $(seq 30); do
-        [ -z "$(other_windows)" ] && return 0
-        sleep 0.1
-    done
-    fail "the $1 stayed"
-}
+some_other_window() { [ -n "$(other_windows)" ]; }
+no_other_window() { [ -z "$(other_windows)" ]; }
+wait_for_other_window() { wait_until "no $1" some_other_window; } # what
+wait_no_other_window() { wait_until "the $1 stayed" no_other_window; } # what
 icon_picture() { # file
     local geometry
     geometry=$(xwininfo -id "$TRAY_ICON" | awk '/Absolute upper-left X/{x=$4}

@@ -3,6 +3,8 @@
 
 #include "clock/platform/compositor_watch.h"
 
+#include "clock/platform/named_atom.h"
+
 #include <QAbstractNativeEventFilter>
 #include <QByteArray>
 #include <QGuiApplication>
@@ -61,12 +63,9 @@ CompositorWatch::CompositorWatch() : native_(std::make_unique<Native>()) {
         return; // not on X11: per-pixel alpha is always honoured
     n.connection = x11->connection();
     const QByteArray name = "_NET_WM_CM_S" + QByteArray::number(ScreenNumber());
-    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
-        n.connection, xcb_intern_atom(n.connection, 0, name.size(), name.constData()), nullptr);
-    if (atom == nullptr)
+    n.selection = NamedAtom(n.connection, name);
+    if (n.selection == XCB_ATOM_NONE)
         return;
-    n.selection = atom->atom;
-    std::free(atom);
 
     const xcb_query_extension_reply_t* xfixes =
         xcb_get_extension_data(n.connection, &xcb_xfixes_id);

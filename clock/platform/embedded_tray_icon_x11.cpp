@@ -10,6 +10,7 @@
 
 #include "clock/core/tray_picture.h"
 #include "clock/platform/image_upload.h"
+#include "clock/platform/named_atom.h"
 
 #include <QGuiApplication>
 #include <QSocketNotifier>
@@ -106,6 +107,8 @@ struct EmbeddedTrayIcon::Native {
     bool Open();
     bool Dock();
     bool CreateWindow(xcb_window_t tray);
+    xcb_visualid_t TrayVisual(xcb_window_t tray);
+    bool TakesVisual(xcb_visualid_t visual);
     void Destroy();
     void Draw();
     void GrabBackground();
@@ -131,22 +134,14 @@ bool EmbeddedTrayIcon::Native::Open() {
     if (screen == nullptr)
         return false;
 
-    const QByteArray trayName = "_NET_SYSTEM_TRAY_S" + QByteArray::number(screenNumber);
-    const QByteArray names[] = {trayName, "_NET_SYSTEM_TRAY_OPCODE", "_NET_SYSTEM_TRAY_VISUAL",
-                                "_XEMBED_INFO", "_NET_WM_PID"};
-    xcb_atom_t* atoms[] = {&trayAtom, &opcodeAtom, &visualAtom, &xembedInfoAtom, &pidAtom};
-    xcb_intern_atom_cookie_t cookies[std::size(names)];
-    for (size_t i = 0; i < std::size(names); ++i)
-        cookies[i] = xcb_intern_atom(connection, 0, static_cast<uint16_t>(names[i].size()),
-                                     names[i].constData());
-    bool all = true;
-    for (size_t i = 0; i < std::size(names); ++i) {
-        const Reply<xcb_intern_atom_reply_t> atom(
-            xcb_intern_atom_reply(connection, cookies[i], nullptr));
-        all = all && atom != nullptr;
-        *atoms[i] = atom != nullptr ? atom->atom : 0;
-    }
-    if (!all)
+    // A handful of round trips, once, at the first minimise.
+    trayAtom = NamedAtom(connection, "_NET_SYSTEM_TRAY_S" + QByteArray::number(screenNumber));
+    opcodeAtom = NamedAtom(connection, "_NET_SYSTEM_TRAY_OPCODE");
+    visualAtom = NamedAtom(connection, "_NET_SYSTEM_TRAY_VISUAL");
+    xembedInfoAtom = NamedAtom(connection, "_XEMBED_INFO");
+    pidAtom = NamedAtom(connection, "_NET_WM_PID");
+    if (trayAtom == XCB_ATOM_NONE || opcodeAtom == XCB_ATOM_NONE || visualAtom == XCB_ATOM_NONE ||
+        xembedInfoAtom == XCB_ATOM_NONE || pidAtom == XCB_ATOM_NONE)
         return false;
 
     notifier = std::make_unique<QSocketNotifier>(xcb_get_file_descriptor(connection),
@@ -186,31 +181,31 @@ bool EmbeddedTrayIcon::Native::Dock() {
     return true;
 }
 
+// The visual the tray names for its icons, 0 for none.
+xcb_visualid_t EmbeddedTrayIcon::Native::TrayVisual(xcb_window_t tray) {
+    const Reply<xcb_get_property_reply_t> property(xcb_get_property_reply(
+        connection, xcb_get_property(connection, 0, tray, visualAtom, XCB_ATOM_VISUALID, 0, 1),
+        nullptr));
+    xcb_visualid_t visual = 0;
+    if (property != nullptr && xcb_get_property_value_length(property.get()) == sizeof visual)
+        std::memcpy(&visual, xcb_get_property_value(property.get()), sizeof visual);
+    return visual;
+}
+
+// A visual laid out as a QImage's pixels, in a depth the server takes them
+// for; sets `depth` to its depth.
+bool EmbeddedTrayIcon::Native::TakesVisual(xcb_visualid_t visual) {
+    return IsArgbLayout(FindVisual(screen, visual, &depth)) && TakesQImagePixels(connection, depth);
+}
+
 // In the tray's own visual when it names a 32-bit one (the tray then shows
 // our alpha), else in the root's, over the tray's background.
 bool EmbeddedTrayIcon::Native::CreateWindow(xcb_window_t tray) {
-    xcb_visualid_t visual = screen->root_visual;
-    seeThrough = false;
-    const Reply<xcb_get_property_reply_t> trayVisual(xcb_get_property_reply(
-        connection, xcb_get_property(connection, 0, tray, visualAtom, XCB_ATOM_VISUALID, 0, 1),
-        nullptr));
-    if (trayVisual != nullptr && xcb_get_property_value_length(trayVisual.get()) == 4) {
-        xcb_visualid_t named = 0;
-        std::memcpy(&named, xcb_get_property_value(trayVisual.get()), sizeof named);
-        uint8_t namedDepth = 0;
-        if (IsArgbLayout(FindVisual(screen, named, &namedDepth)) && namedDepth == kThirtyTwoBits &&
-            TakesQImagePixels(connection, namedDepth)) {
-            visual = named;
-            seeThrough = true;
-        }
-    }
-    if (!seeThrough) {
-        uint8_t rootDepth = 0;
-        if (!IsArgbLayout(FindVisual(screen, visual, &rootDepth)) ||
-            !TakesQImagePixels(connection, rootDepth))
-            return false;
-    }
-    FindVisual(screen, visual, &depth);
+    const xcb_visualid_t named = TrayVisual(tray);
+    seeThrough = named != 0 && TakesVisual(named) && depth == kThirtyTwoBits;
+    const xcb_visualid_t visual = seeThrough ? named : screen->root_visual;
+    if (!seeThrough && !TakesVisual(visual))
+        return false;
 
     window = xcb_generate_id(connection);
     if (seeThrough) {

@@ -5,6 +5,8 @@
 
 #include "clock/platform/taskbar_state.h"
 
+#include "clock/platform/named_atom.h"
+
 #include <QGuiApplication>
 #include <QWindow>
 #include <algorithm>
@@ -19,17 +21,6 @@ namespace {
 
 // Longest state list read back; real lists hold a handful of atoms.
 constexpr uint32_t kMostStates = 64;
-
-xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
-    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, static_cast<uint16_t>(strlen(name)), name),
-        nullptr);
-    if (reply == nullptr)
-        return XCB_ATOM_NONE;
-    const xcb_atom_t atom = reply->atom;
-    std::free(reply);
-    return atom;
-}
 
 std::vector<xcb_atom_t> States(xcb_connection_t* connection, xcb_window_t window,
                                xcb_atom_t property) {
@@ -55,13 +46,13 @@ void KeepOutOfTaskbar(QWindow* window) {
         return;
     xcb_connection_t* connection = x11->connection();
     const auto id = static_cast<xcb_window_t>(window->winId());
-    const xcb_atom_t property = Atom(connection, "_NET_WM_STATE");
+    const xcb_atom_t property = NamedAtom(connection, "_NET_WM_STATE");
     if (property == XCB_ATOM_NONE)
         return;
     std::vector<xcb_atom_t> states = States(connection, id, property);
     const std::size_t before = states.size();
     for (const char* name : {"_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"}) {
-        const xcb_atom_t state = Atom(connection, name);
+        const xcb_atom_t state = NamedAtom(connection, name);
         if (state != XCB_ATOM_NONE &&
             std::find(states.begin(), states.end(), state) == states.end())
             states.push_back(state);

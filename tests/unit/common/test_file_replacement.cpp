@@ -4,6 +4,7 @@
 
 #include "common/file_replacement.h"
 #include "common/profile_file.h"
+#include "support/file_contents.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,24 +16,14 @@
 #include <sys/resource.h>
 
 using namespace tikloom;
+using tikloom::test::Contents;
+using tikloom::test::Store;
 
 namespace {
 
 constexpr rlim_t kFileSizeLimit = 4096;
 constexpr qsizetype kLongValue = 3 * kFileSizeLimit;
 constexpr int kTmpfsKiB = 16;
-
-QByteArray Contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void Store(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
-        qFatal("cannot write test file");
-    }
-}
 
 QByteArray Settings() {
     QByteArray bytes = "[Window]\nLeft=10\nTop=20\n[Theme]\nFileName=default.tkm\n";

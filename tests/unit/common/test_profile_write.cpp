@@ -3,6 +3,7 @@
 // file at the same time.
 
 #include "common/profile_file.h"
+#include "support/file_contents.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,23 +14,13 @@
 #include <cstring>
 
 using namespace tikloom;
+using tikloom::test::Contents;
+using tikloom::test::Store;
 
 namespace {
 
 const char* const kChildSwitch = "--write-child";
 constexpr int kChildWrites = 200;
-
-QByteArray Contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void Store(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
-        qFatal("cannot write test file");
-    }
-}
 
 // One child of the concurrency test: many writes of its own keys, and (for
 // the second child) of a whole section, into the shared file.

@@ -1,0 +1,17 @@
+# Cross-compiling for 64-bit Windows with Debian's MinGW-w64 (POSIX threads,
+# which std::thread and Qt need).
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+
+set(TIKLOOM_MINGW_TRIPLE x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${TIKLOOM_MINGW_TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${TIKLOOM_MINGW_TRIPLE}-g++-posix)
+set(CMAKE_RC_COMPILER ${TIKLOOM_MINGW_TRIPLE}-windres)
+
+# Libraries and headers come from the MinGW sysroot and the cross-built Qt
+# (CMAKE_PREFIX_PATH), programs from the build machine.
+set(CMAKE_FIND_ROOT_PATH /usr/${TIKLOOM_MINGW_TRIPLE})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)

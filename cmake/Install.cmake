@@ -47,7 +47,8 @@ install(FILES ${CMAKE_BINARY_DIR}/compressed/changelog.gz ${TIKLOOM_DESKTOP_DIR}
 install(TARGETS ${TIKLOOM_PROGRAMS} RUNTIME DESTINATION . COMPONENT portable EXCLUDE_FROM_ALL)
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/Themes DESTINATION . COMPONENT portable
         EXCLUDE_FROM_ALL)
-install(FILES ${TIKLOOM_LANGUAGE_FILES} DESTINATION . COMPONENT portable EXCLUDE_FROM_ALL)
+install(FILES ${TIKLOOM_LANGUAGE_FILES} ${CMAKE_SOURCE_DIR}/LICENSE DESTINATION . COMPONENT portable
+        EXCLUDE_FROM_ALL)
 
 # cpack -G DEB: the installed layout under /usr, dependencies taken from the
 # programs' shared libraries. cpack -G TGZ: the portable folder (see

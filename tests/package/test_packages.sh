@@ -34,6 +34,8 @@ expect_in "$WORK/deb.txt" ./usr/bin/tikloom ./usr/bin/tikstyle ./usr/bin/tikloom
     ./usr/share/metainfo/org.tikloom.Tikloom.metainfo.xml \
     ./usr/share/man/man1/tikloom.1.gz ./usr/share/man/man1/tikstyle.1.gz \
     ./usr/share/man/man1/tikloom-theme.1.gz ./usr/share/doc/tikloom/copyright
+grep -q '^License: Expat' <(dpkg-deb --fsys-tarfile "$DEB" | tar xO ./usr/share/doc/tikloom/copyright) ||
+    fail "the copyright file names no licence"
 for size in 16 22 24 32 48 64 128 256; do
     expect_in "$WORK/deb.txt" "./usr/share/icons/hicolor/${size}x${size}/apps/tikloom.png"
 done
@@ -62,7 +64,7 @@ fi
 tar tzf "$TGZ" >"$WORK/tgz.txt"
 top=$(head -1 "$WORK/tgz.txt" | cut -d/ -f1)
 expect_in "$WORK/tgz.txt" "$top/tikloom" "$top/tikstyle" "$top/tikloom-theme" \
-    "$top/Themes/default.tkm" "$top/DEU.lng"
+    "$top/Themes/default.tkm" "$top/DEU.lng" "$top/LICENSE"
 ! grep -q '/share/\|/bin/' "$WORK/tgz.txt" || fail "the portable archive holds an installed layout"
 tar xzf "$TGZ" -C "$WORK"
 HOME=$WORK/home "$WORK/$top/tikloom-theme" render --time 10:08:37 -o "$WORK/portable.png" ||

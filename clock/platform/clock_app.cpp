@@ -162,6 +162,10 @@ void ClockApp::Reload() {
     Wake(); // new opacity bounds
 }
 
+void ClockApp::StartShown() {
+    state_.Minimized = false;
+}
+
 void ClockApp::ApplyMenuTexts() {
     const QString file = ChooseClockLanguageFile(state_.Layout, UserLanguageAbbreviation());
     menus_->ApplyTexts(LoadMenuTexts(file));

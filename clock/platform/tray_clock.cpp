@@ -23,6 +23,10 @@ namespace {
 // picture drawn at its own size instead of a blurred enlargement.
 constexpr int kLargestTraySize = 256;
 constexpr int kLikelyLargeSize = 32;
+// A StatusNotifier host scales the icon to its own size: one picture, at the
+// usual panel size, is drawn per new second there, where two sizes would
+// both be drawn and sent.
+constexpr int kStatusNotifierIconSize = 22;
 // The pointer rests this long on the icon before its tooltip shows.
 constexpr int kTooltipDelayMs = 700;
 
@@ -113,8 +117,12 @@ bool TrayClock::RefreshQtIcon() {
         return false;
     ReadTrayPlace();
     QIcon icon;
-    icon.addPixmap(Miniature(time_, showSecondMark_, kSmallIconSize, ratio_));
-    icon.addPixmap(Miniature(time_, showSecondMark_, largeSize_, ratio_));
+    if (iconOverDBus_) {
+        icon.addPixmap(Miniature(time_, showSecondMark_, kStatusNotifierIconSize, ratio_));
+    } else {
+        icon.addPixmap(Miniature(time_, showSecondMark_, kSmallIconSize, ratio_));
+        icon.addPixmap(Miniature(time_, showSecondMark_, largeSize_, ratio_));
+    }
     icon_->setIcon(icon);
     icon_->setToolTip(TrayTooltipText(time_, QLocale::system()));
     if (!icon_->isVisible())

@@ -68,6 +68,7 @@ class Tray(dbus.service.Object):
         self.icon_fetches = 0
         self.sizes = ""
         self.menu = ""
+        self.proxies = {}
         bus.add_signal_receiver(self.on_owner_changed, "NameOwnerChanged",
                                 "org.freedesktop.DBus")
         self.write_state()
@@ -140,6 +141,7 @@ class Tray(dbus.service.Object):
         gone = [(s, p) for s, p in self.items if s == name]
         for service, path in gone:
             self.items.remove((service, path))
+            self.proxies.pop((service, path), None)
             self.StatusNotifierItemUnregistered(service + path)
         if gone:
             self.write_state()
@@ -147,9 +149,13 @@ class Tray(dbus.service.Object):
     # --- the host --------------------------------------------------------
 
     def item_property(self, service, path, name, reply):
-        self.bus.get_object(service, path).Get(
-            ITEM, name, dbus_interface=PROPERTIES, reply_handler=reply,
-            error_handler=lambda error: None)
+        # One proxy per item, made without asking the item to describe
+        # itself: a panel keeps its proxies, and only the property is fetched.
+        key = (service, path)
+        if key not in self.proxies:
+            self.proxies[key] = self.bus.get_object(service, path, introspect=False)
+        self.proxies[key].Get(ITEM, name, dbus_interface=PROPERTIES, reply_handler=reply,
+                              error_handler=lambda error: None)
 
     def fetch_icon(self, service, path):
         def reply(pixmaps):

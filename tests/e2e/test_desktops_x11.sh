@@ -162,9 +162,15 @@ step_status_notifier() {
     case $(tray_state menu) in
     "" | /NO_DBUSMENU) fail "the item offers no menu ($(tray_state menu))" ;;
     esac
+    # The menu the tray shows is the clock's tray menu.
+    read -r service path <<<"$(tray_state item)"
+    dbus-send --session --print-reply --dest="$service" "$(tray_state menu)" \
+        com.canonical.dbusmenu.GetLayout int32:0 int32:-1 array:string:label \
+        >"$CLOCK_WORK/menu.txt" || fail "the item's menu could not be read"
+    grep -q '"_Restore"' "$CLOCK_WORK/menu.txt" && grep -q '"E_xit"' "$CLOCK_WORK/menu.txt" ||
+        fail "the item's menu is not the tray menu: $(grep -o '"[^"]*"' "$CLOCK_WORK/menu.txt" | tr '\n' ' ')"
 
     # One Activate restores the clock; the item leaves the watcher.
-    read -r service path <<<"$(tray_state item)"
     dbus-send --session --type=method_call --dest="$service" "$path" \
         org.kde.StatusNotifierItem.Activate int32:10 int32:10 ||
         fail "Activate could not be sent"

@@ -2,9 +2,12 @@
 # Measures the running clock beside `xclock -update 1` in the same run. Each
 # program gets an X server of its own (Xvfb, with picom and a tray), started
 # alike, so the X server's and the compositor's CPU can be laid at the door of
-# the one program they serve. Three phases: shown with the pointer far away,
+# the one program they serve. Four phases: shown with the pointer far away,
 # shown with the pointer moving over the clock (and over xclock, on its own
-# display), and minimised (xclock stays shown). Prints CPU seconds of the
+# display), minimised into the XEmbed tray, and minimised onto a StatusNotifier
+# tray (a watcher and host on a private session bus that fetches every new
+# icon, as a panel does; the XEmbed tray still runs) while xclock stays
+# shown. Prints CPU seconds of the
 # program, its X server and its compositor, the program's voluntary context
 # switches per second and memory, then the ratios to xclock.
 # Usage: bench/measure_clock.sh [program folder] (default: build/bin)
@@ -12,6 +15,7 @@
 set -u
 
 SOURCE_FOLDER=${1:-$(dirname "$0")/../build/bin}
+TRAY_HELPER=$(dirname "$0")/../tests/e2e/status_notifier_tray.py
 SECONDS_PER_PHASE=${MEASURE_SECONDS:-60}
 CLOCK_DISPLAY=:$((190 + ${TIKLOOM_E2E_DISPLAY_OFFSET:-0}))
 XCLOCK_DISPLAY=:$((191 + ${TIKLOOM_E2E_DISPLAY_OFFSET:-0}))
@@ -52,6 +56,12 @@ start_display "$CLOCK_DISPLAY"
 CLOCK_SERVER=$SERVER CLOCK_COMPOSITOR=$COMPOSITOR
 start_display "$XCLOCK_DISPLAY"
 XCLOCK_SERVER=$SERVER XCLOCK_COMPOSITOR=$COMPOSITOR
+# The clock's session bus: the StatusNotifier tray joins it for the last phase.
+dbus-daemon --session --nofork --print-address=3 3>"$WORK/bus" >>"$WORK/log" 2>&1 &
+PIDS+=($!)
+BUS=$!
+for i in $(seq 50); do [ -s "$WORK/bus" ] && break; sleep 0.1; done
+export DBUS_SESSION_BUS_ADDRESS=$(head -1 "$WORK/bus")
 sleep 0.5
 run "$CLOCK_DISPLAY" "$WORK/app/tikloom"
 CLOCK=$LAST_PID
@@ -150,6 +160,20 @@ sleep 1
 DISPLAY=$CLOCK_DISPLAY xdotool key super+c # minimise through the hot key
 sleep 2
 measure_phase minimised
+DISPLAY=$CLOCK_DISPLAY xdotool key super+c # restore, then minimise onto the StatusNotifier tray
+run "$CLOCK_DISPLAY" /usr/bin/python3 "$TRAY_HELPER" "$WORK/sni.state"
+HOST=$LAST_PID
+for i in $(seq 50); do [ -s "$WORK/sni.state" ] && break; sleep 0.1; done
+sleep 1
+DISPLAY=$CLOCK_DISPLAY xdotool key super+c
+sleep 2
+grep -q '^item ' "$WORK/sni.state" || echo "warning: the clock did not register with the StatusNotifier tray"
+host0=$(cpu_ns "$HOST") bus0=$(cpu_ns "$BUS") fetches0=$(awk '$1=="icons"{print $2}' "$WORK/sni.state")
+measure_phase sni
+printf '%-10s tray host %s s, session bus %s s, %s icon fetches (%s)\n' sni \
+    "$(seconds "$host0" "$(cpu_ns "$HOST")")" "$(seconds "$bus0" "$(cpu_ns "$BUS")")" \
+    "$(($(awk '$1=="icons"{print $2}' "$WORK/sni.state") - fetches0))" \
+    "$(awk '$1=="sizes"{print $2}' "$WORK/sni.state")"
 printf 'Load after: %s\n' "$(cut -d' ' -f1-3 /proc/loadavg)"
 
 echo
@@ -162,3 +186,6 @@ echo "tikloom / xclock, moving:    CPU $(ratio "$CPU_tikloom_moving" "$CPU_xcloc
 echo "tikloom / xclock, minimised: CPU $(ratio "$CPU_tikloom_minimised" "$CPU_xclock_minimised")," \
     "X server $(ratio "$SERVER_tikloom_minimised" "$SERVER_xclock_minimised")," \
     "compositor $(ratio "$COMP_tikloom_minimised" "$COMP_xclock_minimised") (goal: CPU at most 1.5x)"
+echo "tikloom / xclock, sni:       CPU $(ratio "$CPU_tikloom_sni" "$CPU_xclock_sni")," \
+    "X server $(ratio "$SERVER_tikloom_sni" "$SERVER_xclock_sni")," \
+    "compositor $(ratio "$COMP_tikloom_sni" "$COMP_xclock_sni") (goal: CPU at most 1.5x)"

@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QProcessEnvironment>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -21,12 +22,16 @@ namespace {
 constexpr int kProgramFileMissing = 1;
 constexpr int kNoDisplay = 1;
 
-const char kUsage[] = "usage: tikloom [--help] [--version]\n"
+const char kUsage[] = "usage: tikloom [--toggle] [--help] [--version]\n"
                       "Shows the analog desktop clock; a second start makes the running clock\n"
                       "reload its theme. Hold Shift while starting to bring the clock back to\n"
                       "the top left corner. Right-click the clock for its menu.\n"
+                      "  --toggle  minimise the running clock to the tray, or restore it; with no\n"
+                      "            clock running, start one, shown. Bind it to a desktop shortcut\n"
+                      "            where no program may grab a key (Wayland sessions).\n"
                       "Settings: tikloom.ini beside the program (portable) or in\n"
                       "$XDG_CONFIG_HOME/tikloom/ (installed).\n";
+const char kToggleOption[] = "--toggle";
 
 // The clock places itself, stays on top and grabs a key: under Wayland it
 // runs through XWayland unless the user chose a platform. Its window is 128
@@ -49,6 +54,14 @@ void ChoosePlatform() {
         qputenv("QT_XCB_NO_MITSHM", "1");
 }
 
+bool HasOption(int argc, char* argv[], const char* option) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], option) == 0)
+            return true;
+    }
+    return false;
+}
+
 bool DisplayAvailable() {
 #ifdef Q_OS_LINUX
     if (qgetenv("QT_QPA_PLATFORM") == "xcb")
@@ -62,6 +75,7 @@ bool DisplayAvailable() {
 int main(int argc, char* argv[]) {
     if (tikloom::AnswerInfoOption(argc, argv, "tikloom", kUsage))
         return 0;
+    const bool toggle = HasOption(argc, argv, kToggleOption);
     // The customizer, started from the clock, gets the user's environment,
     // not the settings the clock makes for itself below.
     const QProcessEnvironment userEnvironment = QProcessEnvironment::systemEnvironment();
@@ -76,12 +90,17 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     std::unique_ptr<tikloom::ClockApp> clock;
-    tikloom::ClockRendezvous rendezvous([&clock] {
-        if (clock)
-            clock->Reload();
-    });
-    if (!rendezvous.Claim())
-        return 0; // the running clock has reloaded
+    tikloom::ClockRendezvous rendezvous(
+        [&clock] {
+            if (clock)
+                clock->Reload();
+        },
+        [&clock] {
+            if (clock)
+                clock->ToggleMinimized();
+        });
+    if (!rendezvous.Claim(toggle ? tikloom::ClockRequest::Toggle : tikloom::ClockRequest::Reload))
+        return 0; // the running clock has reloaded, or minimised or restored itself
 
     if (!QFileInfo::exists(QCoreApplication::applicationFilePath()))
         return kProgramFileMissing;
@@ -90,6 +109,8 @@ int main(int argc, char* argv[]) {
 
     const bool shiftHeld = QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ShiftModifier);
     clock = std::make_unique<tikloom::ClockApp>(layout, shiftHeld, userEnvironment);
+    if (toggle)
+        clock->StartShown(); // the user asked to see the clock
     clock->Start();
     const int code = QApplication::exec();
     clock.reset(); // before the application object goes

@@ -9,7 +9,8 @@ set -uo pipefail
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 SECONDS_PER_TARGET=${1:-60}
 BUILD="$ROOT/build-fuzz"
-TARGETS=(profile_read profile_write language_file image_path caption_format theme_load)
+TARGETS=(profile_read profile_write language_file image_path caption_format theme_load
+    clock_request)
 
 CC=clang CXX=clang++ cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DTIKLOOM_FUZZ=ON >/dev/null || exit 1
@@ -36,6 +37,9 @@ seed language_file "$ROOT"/data/lang/*.lng
 seed theme_load "$ROOT"/data/Themes/*.tkm
 seed caption_format "$BUILD"/seeds/caption/*
 seed image_path "$BUILD"/seeds/path/*
+mkdir -p "$BUILD/seeds/request"
+printf 'reload\ntoggle\nreload\n' >"$BUILD/seeds/request/both"
+seed clock_request "$BUILD"/seeds/request/*
 
 mkdir -p "$BUILD/findings" "$BUILD/logs"
 export ASAN_OPTIONS=detect_leaks=0:allocator_may_return_null=1

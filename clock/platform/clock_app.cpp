@@ -80,6 +80,7 @@ void ClockApp::Start() {
     menus_ = std::make_unique<ClockMenus>();
     ApplyMenuTexts();
     tray_ = std::make_unique<TrayClock>();
+    tray_->SetMenu(menus_->TrayMenu()); // shown by trays that place menus themselves
 
     connect(window_.get(), &ClockWindow::MinimizeRequested, this, &ClockApp::Minimize);
     connect(window_.get(), &ClockWindow::ContextMenuRequested, this, &ClockApp::ShowContextMenu);
@@ -160,6 +161,10 @@ void ClockApp::Reload() {
     LoadTheme(state_);
     ApplyMenuTexts();
     Wake(); // new opacity bounds
+}
+
+void ClockApp::StartShown() {
+    state_.Minimized = false;
 }
 
 void ClockApp::ApplyMenuTexts() {

@@ -36,6 +36,9 @@ public:
     void Start();
     // The reload request of a second start or of the customizer.
     void Reload();
+    // Before Start(): shown even if the settings say minimised.
+    void StartShown();
+    void ToggleMinimized();
 
 private:
     void Tick();
@@ -47,7 +50,6 @@ private:
 
     void Minimize();
     void Restore();
-    void ToggleMinimized();
     void ShowContextMenu(QPoint globalPosition);
     void ShowTrayMenu(QPoint cursor);
     void ShowAbout();

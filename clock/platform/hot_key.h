@@ -1,7 +1,9 @@
 #pragma once
 // The clock's global hot key (minimise / restore), registered once at start.
 // A key that cannot be registered (another program holds it, or the key is
-// unknown) leaves the clock without a hot key, silently.
+// unknown) leaves the clock without a hot key, silently. The key follows
+// changes of the keyboard layout: on X11 it is grabbed again where the new
+// mapping puts it; Windows registers virtual keys, which no layout moves.
 
 #include <QObject>
 #include <cstdint>

@@ -4,6 +4,7 @@
 #include "clock/core/tray_icon_drawing.h"
 #include "clock/core/tray_picture.h"
 #include "clock/platform/embedded_tray_icon.h"
+#include "clock/platform/status_notifier_tray.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -22,6 +23,10 @@ namespace {
 // picture drawn at its own size instead of a blurred enlargement.
 constexpr int kLargestTraySize = 256;
 constexpr int kLikelyLargeSize = 32;
+// A StatusNotifier host scales the icon to its own size: one picture, at the
+// usual panel size, is drawn per new second there, where two sizes would
+// both be drawn and sent.
+constexpr int kStatusNotifierIconSize = 22;
 // The pointer rests this long on the icon before its tooltip shows.
 constexpr int kTooltipDelayMs = 700;
 
@@ -36,16 +41,7 @@ QPixmap Miniature(const ClockTime& time, bool showSecondMark, int size, qreal ra
 
 } // namespace
 
-TrayClock::TrayClock()
-    : embedded_(std::make_unique<EmbeddedTrayIcon>()), icon_(new QSystemTrayIcon(this)) {
-    connect(icon_, &QSystemTrayIcon::activated, this,
-            [this](QSystemTrayIcon::ActivationReason reason) {
-                if (reason == QSystemTrayIcon::DoubleClick)
-                    emit RestoreRequested();
-                else if (reason == QSystemTrayIcon::Context)
-                    emit MenuRequested(QCursor::pos());
-            });
-
+TrayClock::TrayClock() : embedded_(std::make_unique<EmbeddedTrayIcon>()) {
     connect(embedded_.get(), &EmbeddedTrayIcon::PlaceChanged, this, &TrayClock::DrawEmbedded);
     connect(embedded_.get(), &EmbeddedTrayIcon::DoubleClicked, this, &TrayClock::RestoreRequested);
     connect(embedded_.get(), &EmbeddedTrayIcon::ContextMenuRequested, this, [this] {
@@ -62,15 +58,48 @@ TrayClock::TrayClock()
 
 TrayClock::~TrayClock() = default;
 
+void TrayClock::SetMenu(QMenu* menu) {
+    menu_ = menu;
+}
+
 bool TrayClock::Refresh(const ClockTime& time, bool showSecondMark) {
     time_ = time;
     showSecondMark_ = showSecondMark;
-    // An icon Qt shows stays Qt's until it is removed.
-    if (!icon_->isVisible() && (embedded_->Docked() || embedded_->Dock())) {
+    // A shown icon stays in its tray until it is removed.
+    if (icon_ != nullptr && icon_->isVisible())
+        return RefreshQtIcon();
+    if (embedded_->Docked()) {
+        DrawEmbedded();
+        return true;
+    }
+    if (StatusNotifierTrayRuns() && QtIcon() != nullptr && iconOverDBus_)
+        return RefreshQtIcon();
+    if (embedded_->Dock()) {
         DrawEmbedded();
         return true;
     }
     return RefreshQtIcon();
+}
+
+QSystemTrayIcon* TrayClock::QtIcon() {
+    if (icon_ != nullptr)
+        return icon_;
+    // Qt asks the same question as it makes the icon, and keeps the answer.
+    iconOverDBus_ = StatusNotifierTrayRuns();
+    icon_ = new QSystemTrayIcon(this);
+    connect(icon_, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) { OnQtActivated(reason); });
+    if (iconOverDBus_ && menu_ != nullptr)
+        icon_->setContextMenu(menu_);
+    return icon_;
+}
+
+void TrayClock::OnQtActivated(int reason) {
+    if (reason == QSystemTrayIcon::DoubleClick ||
+        (iconOverDBus_ && reason == QSystemTrayIcon::Trigger))
+        emit RestoreRequested();
+    else if (reason == QSystemTrayIcon::Context && !iconOverDBus_)
+        emit MenuRequested(QCursor::pos()); // a StatusNotifier tray shows the menu itself
 }
 
 void TrayClock::DrawEmbedded() {
@@ -82,13 +111,18 @@ void TrayClock::DrawEmbedded() {
 }
 
 bool TrayClock::RefreshQtIcon() {
+    QtIcon(); // before Qt's first look at the trays below
     // An icon in a tray stays there: Qt moves it to a tray that restarts.
     if (!icon_->isVisible() && !QSystemTrayIcon::isSystemTrayAvailable())
         return false;
     ReadTrayPlace();
     QIcon icon;
-    icon.addPixmap(Miniature(time_, showSecondMark_, kSmallIconSize, ratio_));
-    icon.addPixmap(Miniature(time_, showSecondMark_, largeSize_, ratio_));
+    if (iconOverDBus_) {
+        icon.addPixmap(Miniature(time_, showSecondMark_, kStatusNotifierIconSize, ratio_));
+    } else {
+        icon.addPixmap(Miniature(time_, showSecondMark_, kSmallIconSize, ratio_));
+        icon.addPixmap(Miniature(time_, showSecondMark_, largeSize_, ratio_));
+    }
     icon_->setIcon(icon);
     icon_->setToolTip(TrayTooltipText(time_, QLocale::system()));
     if (!icon_->isVisible())
@@ -131,7 +165,8 @@ void TrayClock::HideTooltip() {
 void TrayClock::Remove() {
     HideTooltip();
     embedded_->Remove();
-    icon_->hide();
+    if (icon_ != nullptr)
+        icon_->hide();
 }
 
 } // namespace tikloom

@@ -1,9 +1,14 @@
 #pragma once
 // The tray icon of a minimised clock: the miniature clock of the shown time,
-// with "Tikloom", the long date and the time as its tooltip. Where the tray
-// takes windows of their own (X11 trays) the miniature is drawn straight into
-// such a window, at the tray's size in device pixels; elsewhere Qt's tray
-// icon carries it.
+// with "Tikloom", the long date and the time as its tooltip. The tray is
+// chosen each time the icon is shown: a StatusNotifier tray (D-Bus) first,
+// through Qt's tray icon, even where an X11 tray runs too; else an X11 tray,
+// which takes a window of our own that the miniature is drawn straight into,
+// at the tray's size in device pixels; else Qt's tray icon as it can.
+//
+// On a StatusNotifier tray one activation restores (the protocol has no
+// double click) and the tray shows the menu itself; elsewhere a double click
+// restores and the right button asks for the menu at the cursor.
 
 #include "clock/core/clock_time.h"
 
@@ -12,6 +17,7 @@
 #include <QTimer>
 #include <memory>
 
+class QMenu;
 class QSystemTrayIcon;
 
 namespace tikloom {
@@ -28,6 +34,8 @@ public:
     // takes icons.
     bool Refresh(const ClockTime& time, bool showSecondMark);
     void Remove();
+    // The menu a StatusNotifier tray shows; kept by the caller.
+    void SetMenu(QMenu* menu);
 
 signals:
     void RestoreRequested();
@@ -36,6 +44,10 @@ signals:
 private:
     void DrawEmbedded();
     bool RefreshQtIcon();
+    // Qt's icon, made when first needed: Qt decides then, once per process,
+    // whether its icons go over D-Bus.
+    QSystemTrayIcon* QtIcon();
+    void OnQtActivated(int reason);
     // Reads the tray's icon size and pixel ratio when they may have changed.
     void ReadTrayPlace();
     void ShowTooltip();
@@ -44,7 +56,9 @@ private:
     ClockTime time_{};
     bool showSecondMark_ = false;
     std::unique_ptr<EmbeddedTrayIcon> embedded_;
-    QSystemTrayIcon* icon_;
+    QSystemTrayIcon* icon_ = nullptr;
+    bool iconOverDBus_ = false;
+    QMenu* menu_ = nullptr;
     int largeSize_ = 0;
     qreal ratio_ = 1.0; // device pixels per logical pixel on the tray's screen
     bool sizeFromShownIcon_ = false;

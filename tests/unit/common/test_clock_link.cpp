@@ -1,4 +1,5 @@
-// Where the programs' rendezvous sockets lie.
+// Where the programs' rendezvous sockets lie, and how the clock reads the
+// requests sent there.
 
 #include "common/clock_link.h"
 
@@ -74,6 +75,32 @@ private slots:
         const QString path = LocalServerPath(QStringLiteral("Tikloom"));
         QVERIFY2(!path.startsWith(squatted), qPrintable(path));
         QCOMPARE(path, home.path() + QStringLiteral("/.tikloom-runtime/Tikloom.socket"));
+    }
+
+    // Requests arrive in pieces of any size; only whole, exact lines count.
+    void requestsAreWholeExactLines() {
+        ClockRequestReader reader;
+        QCOMPARE(reader.Take("tog"), QList<ClockRequest>());
+        QCOMPARE(reader.Take("gle\nrel"), QList<ClockRequest>{ClockRequest::Toggle});
+        QCOMPARE(reader.Take("oad\ntoggle\n"),
+                 (QList<ClockRequest>{ClockRequest::Reload, ClockRequest::Toggle}));
+        // Near misses: another line end, spaces, a case, an empty line.
+        QCOMPARE(reader.Take("toggle\r\n reload\nTOGGLE\n\n"),
+                 QList<ClockRequest>(4, ClockRequest::Unknown));
+        QVERIFY(!reader.Overlong());
+    }
+
+    void aLongLineWithoutEndIsOverlong() {
+        ClockRequestReader reader;
+        reader.Take(QByteArray(kLongestClockRequest, 'x'));
+        QVERIFY(!reader.Overlong());
+        reader.Take("x");
+        QVERIFY(reader.Overlong());
+        // A line end takes the tail away: what follows is judged afresh.
+        ClockRequestReader ended;
+        QCOMPARE(ended.Take(QByteArray(kLongestClockRequest * 2, 'x') + "\ntoggle\n"),
+                 (QList<ClockRequest>{ClockRequest::Unknown, ClockRequest::Toggle}));
+        QVERIFY(!ended.Overlong());
     }
 };
 

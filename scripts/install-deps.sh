@@ -27,7 +27,7 @@ TEST_PACKAGES=(
     faketime python3 clang libclang-rt-14-dev
     # other desktops: i3, a StatusNotifier watcher on a private session bus,
     # keymap changes, and a headless sway session with XWayland and its tools
-    i3-wm python3-dbus dbus-daemon dbus-bin x11-xkb-utils
+    i3-wm python3-dbus python3-gi dbus-daemon dbus-bin x11-xkb-utils
     sway xwayland foot grim wtype libwayland-dev libwayland-bin
 )
 if [ "${1:-}" = "--tests" ]; then PACKAGES+=("${TEST_PACKAGES[@]}"); fi

@@ -5,7 +5,12 @@
 #    a shown clock when none runs;
 #  - the hot key still works after the keyboard mapping changes;
 #  - with a StatusNotifier watcher on the bus the icon goes there, not into
-#    the XEmbed tray, and one Activate restores the clock.
+#    the XEmbed tray, and one Activate restores the clock;
+#  - the position in [Window] is the one the clock asked for, though i3
+#    offsets a floating window by its decoration: three starts and exits
+#    leave it as it was;
+#  - a Ctrl-drag is saved even when the session ends by the X server going
+#    away, which ends the clock without the orderly exit (the last step).
 # Each step starts its own clock and ends it; the session stays.
 # TIKLOOM_E2E_WM=openbox runs the steps under openbox instead of i3.
 
@@ -19,11 +24,12 @@ TRAY_HELPER=$(dirname "$0")/status_notifier_tray.py
 # --- The session ---------------------------------------------------------------
 
 start_display 800x600x24
+XVFB_PID=$LAST_PID
 case ${TIKLOOM_E2E_WM:-i3} in
 i3)
     # No bar: i3bar would be a second XEmbed tray.
-    printf '# i3 config file (v4)\nfont pango:monospace 8\nfocus_follows_mouse no\n' \
-        >"$CLOCK_WORK/i3.config"
+    printf '%s\n' '# i3 config file (v4)' 'font pango:monospace 8' 'focus_follows_mouse no' \
+        'for_window [class="^Tikloom$"] floating enable' >"$CLOCK_WORK/i3.config"
     background i3 -c "$CLOCK_WORK/i3.config"
     ;;
 openbox) background openbox --config-file /dev/null ;;
@@ -201,8 +207,60 @@ step_watcher_without_host() {
     wait "$helper" 2>/dev/null
 }
 
+# --- The position the clock asked for ---------------------------------------------
+
+step_position_kept() {
+    # Clicks pass through the clock unless Ctrl is held; so far away from it
+    # that it stays at its highest opacity.
+    xdotool mousemove 790 590
+    write_ini '[Window]\nLeft=400\nTop=300\nMinimized=0\n'
+    local start first_place
+    for start in 1 2 3; do
+        start_clock
+        wait_for_clock
+        sleep 0.5
+        [ "$start" = 1 ] && first_place=$(clock_position) &&
+            echo "the window manager shows the clock asked for at 400,300 at $first_place"
+        [ "$(clock_position)" = "$first_place" ] ||
+            fail "start $start placed the clock at $(clock_position), the first at $first_place"
+        end_clock
+        [ "$(ini_value Window Left),$(ini_value Window Top)" = 400,300 ] ||
+            fail "after start $start (shown at $(clock_position)) saved $(ini_value Window Left),$(ini_value Window Top)"
+    done
+}
+
+# A Ctrl-drag by (+120, -90), then the X server dies: the session is over.
+step_drag_then_x_server_dies() {
+    write_ini '[Window]\nLeft=400\nTop=300\nMinimized=0\n'
+    start_clock
+    wait_for_clock
+    sleep 0.5
+    local before after press_x press_y
+    before=$(clock_position)
+    press_x=$((${before%,*} + 64))
+    press_y=$((${before#*,} + 80))
+    xdotool mousemove "$press_x" "$press_y" keydown ctrl sleep 0.4 mousedown 1 sleep 0.1 \
+        mousemove $((press_x + 5)) $((press_y - 4)) sleep 0.1 \
+        mousemove $((press_x + 40)) $((press_y - 30)) sleep 0.1 \
+        mousemove $((press_x + 90)) $((press_y - 70)) sleep 0.1 \
+        mousemove $((press_x + 120)) $((press_y - 90)) sleep 0.3 \
+        mouseup 1 sleep 0.2 keyup ctrl
+    sleep 0.4
+    after=$(clock_position)
+    [ "$after" = "$((${before%,*} + 120)),$((${before#*,} - 90))" ] ||
+        fail "dragged by (+120, -90) from $before, shown at $after"
+    screenshot "$CLOCK_WORK/dragged.png"
+    keep_picture "$CLOCK_WORK/dragged.png" desktops-dragged.png
+    kill -KILL "$XVFB_PID"
+    wait_for_exit "$CLOCK_PID"
+    [ "$(ini_value Window Left),$(ini_value Window Top)" = 520,210 ] ||
+        fail "the X server went away after a drag to 520,210: saved $(ini_value Window Left),$(ini_value Window Top)"
+}
+
 step_toggle
 step_hot_key_after_keymap_change
 step_status_notifier
 step_watcher_without_host
+step_position_kept
+step_drag_then_x_server_dies
 echo PASS

@@ -37,7 +37,9 @@ namespace {
 const char kAboutCaption[] = "About Tikloom";
 const char kAboutText[] = "Tikloom 1.0 \u2014 a themable analog desktop clock.\n\n"
                           "Hold Ctrl to make the clock solid: drag it to move it, double-click "
-                          "it to send it to the tray, right-click it for this menu.";
+                          "it to send it to the tray, right-click it for this menu.\n\n"
+                          "Copyright (C) 2026 The Tikloom developers. Released under the MIT "
+                          "licence.";
 const char kCustomizerMissingCaption[] = "Tikloom";
 const char kCustomizerMissing[] =
     "To customize Tikloom, please download \"Tikloom Customizer\" in the Tikloom folder.";

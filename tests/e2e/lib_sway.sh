@@ -40,7 +40,6 @@ sway_prepare_files() {
 xwayland enable
 output * resolution $SWAY_OUTPUT_SIZE position 0 0
 default_border none
-seat * hide_cursor 0
 exec sh -c 'echo "\$DISPLAY" >$SWAY_HOME/display.tmp && mv $SWAY_HOME/display.tmp $SWAY_HOME/display'
 CONFIG
 }

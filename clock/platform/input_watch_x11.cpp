@@ -190,7 +190,8 @@ void InputWatch::SetSleeping(bool on) {
 }
 
 bool InputWatch::PointerOutOfSight() {
-    if (!available_)
+    // A plain X server sees the pointer everywhere: no read more per tick.
+    if (!available_ || (native_->events & kFocusEvents) == 0)
         return false;
     native_->Drain();
     return native_->outOfSight;

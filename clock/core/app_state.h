@@ -23,6 +23,9 @@ struct AppState {
     ProgramLayout Layout;
 
     // Settings ([Window] and [Options] of tikloom.ini), read once at start.
+    // WindowLeft and WindowTop then follow where the clock asks to be (the
+    // monitor rules) or the user drags it: what is saved, whatever place a
+    // window manager gives the window.
     int WindowLeft = 10;
     int WindowTop = 10;
     bool Minimized = false;

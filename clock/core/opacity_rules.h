@@ -5,13 +5,13 @@
 // opacity and its click-through state, never the picture.
 
 #include "clock/core/app_state.h"
+#include "clock/core/constant_alpha.h"
 
 #include <QPoint>
 #include <QRect>
 
 namespace tikloom {
 
-constexpr int kOpaque = 255;
 constexpr int kCtrlStep = 50;
 constexpr int kHoverRateLimit = 30;
 constexpr int kHoverSlope = 2;        // opacity units per pixel

@@ -18,6 +18,7 @@
 #include "clock/platform/hot_key.h"
 #include "clock/platform/input_watch.h"
 #include "clock/platform/program_icon.h"
+#include "clock/platform/save_at_exit.h"
 #include "clock/platform/stop_signals.h"
 #include "clock/platform/tray_clock.h"
 #include "common/language_choice.h"
@@ -76,7 +77,7 @@ void ClockApp::Start() {
     window_ = std::make_unique<ClockWindow>();
     window_->setWindowIcon(ProgramIcon());
     window_->SetCursors(OpenHandCursor(), ClosedHandCursor());
-    window_->move(state_.WindowLeft, state_.WindowTop);
+    window_->Place(QPoint(state_.WindowLeft, state_.WindowTop));
     menus_ = std::make_unique<ClockMenus>();
     ApplyMenuTexts();
     tray_ = std::make_unique<TrayClock>();
@@ -88,6 +89,10 @@ void ClockApp::Start() {
         Wake();
     });
     connect(window_.get(), &ClockWindow::Moved, this, &ClockApp::RecordMove);
+    connect(window_.get(), &ClockWindow::DraggedBy, this, [this](QPoint travel) {
+        RememberPosition(QPoint(state_.WindowLeft, state_.WindowTop) + travel);
+    });
+    connect(window_.get(), &ClockWindow::DraggedTo, this, &ClockApp::RememberPosition);
     connect(window_.get(), &ClockWindow::PixelRatioChanged, this,
             [this](double ratio) { UsePixelRatio(state_, ratio); });
     window_->SetTooltipText(
@@ -140,10 +145,12 @@ void ClockApp::Start() {
     });
     connect(qApp, &QGuiApplication::screenRemoved, &displayChange_, qOverload<>(&QTimer::start));
 
-    // The session ends or a stop signal arrives: the window section is saved.
+    // The session ends, a stop signal arrives or the display goes away: the
+    // window section is saved.
     connect(qApp, &QGuiApplication::commitDataRequest, this, &ClockApp::SaveWindow);
     stopSignals_ = std::make_unique<StopSignals>();
     connect(stopSignals_.get(), &StopSignals::StopRequested, this, &ClockApp::Exit);
+    saveAtExit_ = std::make_unique<SaveAtExit>([this] { SaveWindow(); });
 
     if (state_.Minimized) {
         tray_->Refresh(state_.DisplayedTime, state_.Theme.ShowSecHand);
@@ -250,8 +257,14 @@ void ClockApp::ApplyOpacity() {
     window_->Present(nullptr, state_.CurrentAlpha);
 }
 
+// Where the window really is, for the pointer's distance.
 QRect ClockApp::WindowRect() const {
     return QRect(window_->pos(), window_->size());
+}
+
+// Where the clock asked the window to be.
+QRect ClockApp::RequestedRect() const {
+    return QRect(state_.WindowLeft, state_.WindowTop, kClockSize, kClockSize);
 }
 
 // --- Minimize and restore --------------------------------------------------
@@ -325,37 +338,45 @@ void ClockApp::Exit() {
     if (state_.Minimized)
         tray_->Remove();
     SaveWindow();
+    saveAtExit_->Disarm();
     QCoreApplication::quit();
 }
 
+// Plain data and files only: this also runs among the exit handlers.
 void ClockApp::SaveWindow() {
     MakeSettingsFolder(state_.Layout); // a failure shows as the failed write
-    SaveWindowSettings(state_.Layout.SettingsFolder, WindowRect(), state_.Minimized);
+    SaveWindowSettings(state_.Layout.SettingsFolder, RequestedRect(), state_.Minimized);
 }
 
 // --- Monitors --------------------------------------------------------------
 
+// The monitor rules start from where the clock asked to be, so a place
+// imposed or offset by a window manager never feeds back into the position.
 void ClockApp::ApplyKeepOnMonitor() {
-    if (const std::optional<QPoint> moved = KeepOnMonitor(WindowRect(), MonitorRects())) {
-        state_.WindowLeft = moved->x();
-        state_.WindowTop = moved->y();
-        window_->move(*moved);
-    }
+    if (const std::optional<QPoint> moved = KeepOnMonitor(RequestedRect(), MonitorRects()))
+        MoveTo(*moved);
+}
+
+void ClockApp::MoveTo(QPoint position) {
+    RememberPosition(position);
+    window_->Place(position);
+}
+
+void ClockApp::RememberPosition(QPoint position) {
+    state_.WindowLeft = position.x();
+    state_.WindowTop = position.y();
+    RecordMove();
 }
 
 void ClockApp::RecordMove() {
-    state_.RectAtLastMove = WindowRect();
+    state_.RectAtLastMove = RequestedRect();
     state_.MonitorAtLastMove = NearestMonitor(state_.RectAtLastMove, MonitorRects());
     Wake(); // the pointer's distance to the clock changed
 }
 
 void ClockApp::ApplyDisplayChange() {
-    const QRect newMonitor = NearestMonitor(WindowRect(), MonitorRects());
-    const QPoint moved =
-        PositionAfterDisplayChange(state_.RectAtLastMove, state_.MonitorAtLastMove, newMonitor);
-    state_.WindowLeft = moved.x();
-    state_.WindowTop = moved.y();
-    window_->move(moved);
+    const QRect newMonitor = NearestMonitor(RequestedRect(), MonitorRects());
+    MoveTo(PositionAfterDisplayChange(state_.RectAtLastMove, state_.MonitorAtLastMove, newMonitor));
     ApplyKeepOnMonitor();
     window_->CheckPixelRatio(); // the screen may have changed its scale
 }

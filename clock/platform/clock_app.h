@@ -20,6 +20,7 @@ class ClockWindow;
 class CompositorWatch;
 class HotKey;
 class InputWatch;
+class SaveAtExit;
 class StopSignals;
 class TrayClock;
 
@@ -57,10 +58,13 @@ private:
 
     void ApplyKeepOnMonitor();
     void ApplyDisplayChange();
+    void MoveTo(QPoint position);
+    void RememberPosition(QPoint position);
     void RecordMove();
     void ApplyOpacity();
     void ApplyMenuTexts();
     QRect WindowRect() const;
+    QRect RequestedRect() const;
 
     AppState state_;
     QProcessEnvironment childEnvironment_;
@@ -70,6 +74,7 @@ private:
     std::unique_ptr<HotKey> hotKey_;
     std::unique_ptr<CompositorWatch> compositor_;
     std::unique_ptr<StopSignals> stopSignals_;
+    std::unique_ptr<SaveAtExit> saveAtExit_;
     std::unique_ptr<InputWatch> input_;
     QTimer tick_;
     // Sleeping: the tick waits for the next second, as nothing else can

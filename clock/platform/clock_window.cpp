@@ -1,9 +1,11 @@
 #include "clock/platform/clock_window.h"
 
+#include "clock/core/constant_alpha.h"
 #include "clock/core/pixel_buffer.h"
 #include "clock/platform/frame_mask.h"
 #include "clock/platform/frame_upload.h"
 #include "clock/platform/keyboard_input.h"
+#include "clock/platform/opacity_in_pixels.h"
 #include "clock/platform/taskbar_state.h"
 #include "clock/platform/window_shape.h"
 
@@ -20,11 +22,17 @@ namespace tikloom {
 
 namespace {
 
-constexpr double kOpaqueAlpha = 255.0;
 // Alpha a pixel needs to belong to the outline: any at all while a compositor
 // blends the edges; without one, faint edge pixels would show as dark fringes.
 constexpr int kComposedOutlineAlpha = 1;
 constexpr int kPlainOutlineAlpha = 128;
+
+// Where the server says the window is: the pointer on the screen less the
+// pointer in the window. Qt's own idea of the position follows requests the
+// window manager may not have carried out.
+QPoint ServerOrigin(const QMouseEvent* event) {
+    return (event->globalPosition() - event->position()).toPoint();
+}
 
 } // namespace
 
@@ -41,6 +49,7 @@ ClockWindow::ClockWindow()
     blank_ = QImage(kClockSize, kClockSize, QImage::Format_ARGB32_Premultiplied);
     blank_.fill(Qt::transparent);
     winId(); // the native window exists from here on, so opacity and input can be set
+    alphaInPixels_ = OpacityInPixels(composited_);
     upload_ = std::make_unique<FrameUpload>(windowHandle());
     windowHandle()->installEventFilter(this);
     connect(windowHandle(), &QWindow::screenChanged, this, &ClockWindow::CheckPixelRatio);
@@ -68,23 +77,38 @@ void ClockWindow::CheckPixelRatio() {
 }
 
 void ClockWindow::Present(const PixelBuffer* frame, int alpha) {
+    const bool newAlpha = alpha != alpha_;
+    alpha_ = alpha;
     if (frame != nullptr) {
         shown_ = frame; // the clock keeps the frame until it presents the next
         if (OutlineNeeded())
-            UpdateOutline();
-        // Straight into the window where it can go; the toolkit's copy of
-        // the window is brought up to date when it shows it again. Else
-        // painted now rather than through a posted request: the frame is
-        // ready, and a request would wake the event loop once more.
-        if (upload_->Put(Frame()))
-            toolkitCopyStale_ = true;
-        else
-            repaint();
+            UpdateOutline(); // from the frame as drawn, whatever its fade
     }
-    if (alpha != alpha_) {
-        alpha_ = alpha;
-        windowHandle()->setOpacity(alpha / kOpaqueAlpha);
-    }
+    if (frame != nullptr || (newAlpha && alphaInPixels_))
+        ShowPicture();
+    if (newAlpha)
+        ApplyWindowOpacity();
+}
+
+// Straight into the window where it can go; the toolkit's copy of the window
+// is brought up to date when it shows it again. Else painted now rather than
+// through a posted request: the picture is ready, and a request would wake
+// the event loop once more.
+void ClockWindow::ShowPicture() {
+    if (upload_->Put(Frame(), PixelAlpha()))
+        toolkitCopyStale_ = true;
+    else
+        repaint();
+}
+
+// The opacity the pixels carry: the clock's own where they carry it.
+int ClockWindow::PixelAlpha() const {
+    return alphaInPixels_ && alpha_ >= 0 ? alpha_ : kOpaque;
+}
+
+void ClockWindow::ApplyWindowOpacity() {
+    const bool solid = alphaInPixels_ || alpha_ < 0;
+    windowHandle()->setOpacity(solid ? 1.0 : alpha_ / static_cast<double>(kOpaque));
 }
 
 void ClockWindow::SetClickThrough(bool on) {
@@ -103,9 +127,11 @@ void ClockWindow::SetCompositorActive(bool active) {
     if (active == composited_)
         return;
     composited_ = active;
+    alphaInPixels_ = OpacityInPixels(active);
     ForgetOutline();
     if (OutlineNeeded())
         UpdateOutline();
+    ApplyWindowOpacity();
     update();
 }
 
@@ -130,6 +156,12 @@ void ClockWindow::SetCursors(const QCursor& open, const QCursor& closed) {
     openHand_ = open;
     closedHand_ = closed;
     setCursor(openHand_);
+}
+
+void ClockWindow::Place(QPoint position) {
+    if (drag_ == Drag::System)
+        EndDrag();
+    move(position);
 }
 
 void ClockWindow::UpdateOutline() {
@@ -172,7 +204,9 @@ void ClockWindow::paintEvent(QPaintEvent*) {
     // Device pixel for device pixel at the screen's ratio, without a copy of
     // the frame: the frame fills the window's logical square.
     const QImage& frame = Frame();
-    painter.drawImage(QRectF(0, 0, kClockSize, kClockSize), frame,
+    const int alpha = PixelAlpha();
+    const QImage faded = alpha == kOpaque ? QImage() : FadedCopy(frame, frame.rect(), alpha);
+    painter.drawImage(QRectF(0, 0, kClockSize, kClockSize), faded.isNull() ? frame : faded,
                       QRectF(0, 0, frame.width(), frame.height()));
 }
 
@@ -183,6 +217,7 @@ void ClockWindow::mousePressEvent(QMouseEvent* event) {
         setFocus(Qt::MouseFocusReason);
         drag_ = Drag::Pressed;
         pressOffset_ = event->position().toPoint();
+        pressOrigin_ = ServerOrigin(event);
     }
 }
 
@@ -201,9 +236,32 @@ void ClockWindow::mouseMoveEvent(QMouseEvent* event) {
         // manager's move, which would take it from where the pointer is now
         // and leave it short by the way travelled since the press.
         drag_ = Drag::Manual;
+        manual_ = ManualDrag{pressOrigin_};
+        dragTarget_ = pressOrigin_;
     }
     if (drag_ == Drag::Manual)
-        move(event->globalPosition().toPoint() - pressOffset_);
+        FollowPointer(event);
+}
+
+// A move of the window's own, or, where moves go unanswered, the window
+// manager's move from here on (remembered for the drags after this one).
+void ClockWindow::FollowPointer(QMouseEvent* event) {
+    const QPoint origin = ServerOrigin(event);
+    const QPoint target = event->globalPosition().toPoint() - pressOffset_;
+    const auto nowMs = static_cast<qint64>(event->timestamp());
+    if (movesIgnored_ ||
+        NextDragStep(manual_, origin, target, nowMs) == DragStep::HandToWindowManager) {
+        if (windowHandle()->startSystemMove()) {
+            movesIgnored_ = true;
+            drag_ = Drag::System;
+            emit DraggedTo(origin); // the moves asked for so far did not happen
+            return;
+        }
+        movesIgnored_ = false; // no window manager's move to give way to
+    }
+    move(target);
+    emit DraggedBy(target - dragTarget_);
+    dragTarget_ = target;
 }
 
 void ClockWindow::mouseReleaseEvent(QMouseEvent* event) {
@@ -231,6 +289,8 @@ void ClockWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void ClockWindow::moveEvent(QMoveEvent*) {
+    if (drag_ == Drag::System)
+        emit DraggedTo(pos()); // as the window manager's move takes it
     emit Moved();
 }
 

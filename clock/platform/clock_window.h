@@ -2,9 +2,11 @@
 // The clock window: frameless, always on top, out of the taskbar, 128 x 128
 // logical pixels, showing the composed frame with its per-pixel alpha at the
 // screen's device pixel ratio. It is also the
-// clock's Presenter: a frame replaces the picture, an opacity alone changes
-// only the window's overall opacity and never repaints.
+// clock's Presenter: a frame replaces the picture; an opacity alone changes
+// the window's overall opacity, which where a compositor runs on X11 is put
+// into the pixels it shows (the outline still follows the frame as drawn).
 
+#include "clock/core/drag_rules.h"
 #include "clock/core/presenter.h"
 
 #include <QByteArray>
@@ -31,6 +33,8 @@ public:
     // Without a compositor the outline is cut tighter, as alpha is ignored.
     void SetCompositorActive(bool active);
     void SetCursors(const QCursor& open, const QCursor& closed);
+    // A position the clock asks for; it ends a move the window manager runs.
+    void Place(QPoint position);
     // Text of the hover tooltip, made each time it shows.
     void SetTooltipText(std::function<QString()> text) { tooltipText_ = std::move(text); }
     // Device pixels per logical pixel of the screen the window is on.
@@ -42,6 +46,13 @@ signals:
     void ContextMenuRequested(QPoint globalPosition);
     void TimeModeKeyPressed();
     void Moved();
+    // A drag of the window's own moved it by `travel` since the last report.
+    // Counted from where the clock asked to be, it keeps out an offset the
+    // window manager added when it placed the window (i3's decoration).
+    void DraggedBy(QPoint travel);
+    // The window manager's move (where the clock's own moves are ignored)
+    // took the window here.
+    void DraggedTo(QPoint position);
     void PixelRatioChanged(double ratio);
 
 protected:
@@ -61,6 +72,10 @@ private:
     void ForgetOutline();
     bool OutlineNeeded() const;
     const QImage& Frame() const;
+    void ShowPicture();
+    int PixelAlpha() const;
+    void ApplyWindowOpacity();
+    void FollowPointer(QMouseEvent* event);
     void EndDrag();
 
     std::unique_ptr<FrameUpload> upload_;
@@ -69,15 +84,23 @@ private:
     QImage blank_;                       // shown before the first frame
     int alpha_ = -1;
     bool composited_ = true;
+    bool alphaInPixels_ = false; // the opacity goes into the pixels, not the window
     bool clickThrough_ = false;
     QByteArray outline_;
     QCursor openHand_{Qt::OpenHandCursor};
     QCursor closedHand_{Qt::ClosedHandCursor};
     std::function<QString()> tooltipText_;
 
-    enum class Drag { None, Pressed, Manual };
+    // Pressed: the button is down, the pointer has not moved far yet.
+    // Manual: the window follows the pointer by moves of its own. System: the
+    // window manager moves it.
+    enum class Drag { None, Pressed, Manual, System };
     Drag drag_ = Drag::None;
-    QPoint pressOffset_; // pointer position inside the window at the press
+    QPoint pressOffset_;        // pointer position inside the window at the press
+    QPoint pressOrigin_;        // the window's origin at the press, as the server saw it
+    QPoint dragTarget_;         // where the last move of the window's own took it
+    ManualDrag manual_;         // what the moves of the current drag did
+    bool movesIgnored_ = false; // seen in an earlier drag: go to the system move at once
 };
 
 } // namespace tikloom

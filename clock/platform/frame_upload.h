@@ -4,7 +4,8 @@
 // copied to the window) costs several times the upload of the frame itself.
 // Where the window system takes the frame directly, Put() does so, and only
 // the part that changed since the frame before; elsewhere it returns false
-// and the window repaints as usual.
+// and the window repaints as usual. An opacity below 255 is applied to the
+// pixels on their way, to the changed part only.
 
 #include <QImage>
 #include <memory>
@@ -20,8 +21,9 @@ public:
     FrameUpload(const FrameUpload&) = delete;
     FrameUpload& operator=(const FrameUpload&) = delete;
 
-    // True when the frame, of the window's size in device pixels, went up.
-    bool Put(const QImage& frame);
+    // True when the frame, of the window's size in device pixels, went up,
+    // faded by `alpha` (255: as drawn).
+    bool Put(const QImage& frame, int alpha);
 
 private:
     struct Native;

@@ -11,7 +11,7 @@ FrameUpload::FrameUpload(QWindow*) {}
 
 FrameUpload::~FrameUpload() = default;
 
-bool FrameUpload::Put(const QImage&) {
+bool FrameUpload::Put(const QImage&, int) {
     return false;
 }
 

@@ -1,12 +1,14 @@
 // The frame goes up on Qt's own connection, so it is ordered with everything
 // Qt sends for the window (mapping, shape, opacity), with a graphics context
 // of its own; the window's depth is asked once per native window. A copy of
-// what the window shows is kept, so that each frame sends only the rectangle
-// that changed; it is dropped whenever the window may show something else
-// (Qt painted it, it was hidden, its size changed).
+// what the window shows (the frame as drawn, and the opacity it was faded by)
+// is kept, so that each frame sends only the rectangle that changed; it is
+// dropped whenever the window may show something else (Qt painted it, it was
+// hidden, its size changed). A new opacity sends the whole frame.
 
 #include "clock/platform/frame_upload.h"
 
+#include "clock/core/constant_alpha.h"
 #include "clock/core/frame_change.h"
 #include "clock/platform/image_upload.h"
 
@@ -25,7 +27,8 @@ struct FrameUpload::Native {
     xcb_gcontext_t gc = 0;
     uint8_t depth = 0;
     bool usable = false;
-    QImage onScreen; // what the window shows, when known
+    QImage onScreen;       // the frame the window shows, when known, as drawn
+    int onScreenAlpha = 0; // and the opacity it shows it at
 
     // A context and the depth for the window as it is now; false when the
     // server would not take our pixels for it.
@@ -47,7 +50,7 @@ struct FrameUpload::Native {
         return usable;
     }
 
-    bool Put(const QImage& frame) {
+    bool Put(const QImage& frame, int alpha) {
         if (connection == nullptr || !window->isExposed() ||
             frame.format() != QImage::Format_ARGB32_Premultiplied)
             return false;
@@ -56,16 +59,18 @@ struct FrameUpload::Native {
         const xcb_window_t before = target;
         if (frame.size() != devicePixels || !Prepare())
             return false;
-        if (target != before)
+        if (target != before || alpha != onScreenAlpha)
             onScreen = QImage();
         const QRect changed = ChangedArea(onScreen, frame);
         if (changed.isEmpty())
             return true;
-        UploadImage(connection, target, gc, depth, frame.copy(changed), changed.topLeft());
+        UploadImage(connection, target, gc, depth, FadedCopy(frame, changed, alpha),
+                    changed.topLeft());
         if (onScreen.isNull())
             onScreen = frame.copy();
         else
             CopyArea(frame, changed, onScreen);
+        onScreenAlpha = alpha;
         return true;
     }
 
@@ -94,8 +99,8 @@ FrameUpload::~FrameUpload() {
         native_->Release();
 }
 
-bool FrameUpload::Put(const QImage& frame) {
-    if (!native_->Put(frame)) {
+bool FrameUpload::Put(const QImage& frame, int alpha) {
+    if (!native_->Put(frame, alpha)) {
         native_->onScreen = QImage(); // Qt paints this one
         return false;
     }

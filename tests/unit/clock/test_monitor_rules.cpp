@@ -1,5 +1,7 @@
-// Keep-on-monitor and the display-change formula.
+// Keep-on-monitor, the display-change formula, and when a drag gives way to
+// the window manager's move.
 
+#include "clock/core/drag_rules.h"
 #include "clock/core/monitor_rules.h"
 
 #include <QtTest>
@@ -63,6 +65,44 @@ private slots:
         QCOMPARE(NearestMonitor(QRect(836, 736, 128, 128), monitors), monitors[0]);
         QCOMPARE(NearestMonitor(QRect(-500, 100, 128, 128), monitors), monitors[0]);
         QCOMPARE(NearestMonitor(QRect(0, 0, 128, 128), {}), QRect());
+    }
+
+    // Motion events of a drag from (100, 100): the server reports the window's
+    // origin, the drag asks for the target.
+    void aDragWhoseMovesAreCarriedOutNeverGivesWay() {
+        ManualDrag drag{QPoint(100, 100)};
+        // The window manager is slow with the first move, then follows.
+        QCOMPARE(NextDragStep(drag, QPoint(100, 100), QPoint(110, 100), 1000),
+                 DragStep::MoveWindow);
+        QCOMPARE(NextDragStep(drag, QPoint(100, 100), QPoint(120, 100), 1200),
+                 DragStep::MoveWindow);
+        QCOMPARE(NextDragStep(drag, QPoint(110, 100), QPoint(130, 100), 1300),
+                 DragStep::MoveWindow);
+        // Back at the start long after: it was moved, so moves work.
+        QCOMPARE(NextDragStep(drag, QPoint(100, 100), QPoint(140, 100), 5000),
+                 DragStep::MoveWindow);
+    }
+
+    void aDragWhoseMovesAreIgnoredGivesWayAfterTheAnswerTime() {
+        ManualDrag drag{QPoint(100, 100)};
+        QCOMPARE(NextDragStep(drag, QPoint(100, 100), QPoint(110, 100), 1000),
+                 DragStep::MoveWindow);
+        QCOMPARE(NextDragStep(drag, QPoint(100, 100), QPoint(120, 100), 1000 + kMoveAnswerMs - 1),
+                 DragStep::MoveWindow);
+        QCOMPARE(NextDragStep(drag, QPoint(100, 100), QPoint(130, 100), 1000 + kMoveAnswerMs),
+                 DragStep::HandToWindowManager);
+    }
+
+    // A pointer brought back to the press point asks for no move at all:
+    // the window sitting there proves nothing.
+    void aTargetAtTheStartIsNoUnansweredMove() {
+        ManualDrag drag{QPoint(100, 100)};
+        QCOMPARE(NextDragStep(drag, QPoint(100, 100), QPoint(110, 100), 1000),
+                 DragStep::MoveWindow);
+        QCOMPARE(NextDragStep(drag, QPoint(100, 100), QPoint(100, 100), 2000),
+                 DragStep::MoveWindow);
+        QCOMPARE(NextDragStep(drag, QPoint(100, 100), QPoint(101, 100), 2050),
+                 DragStep::HandToWindowManager);
     }
 };
 

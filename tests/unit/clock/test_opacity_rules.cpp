@@ -1,8 +1,10 @@
-// The Ctrl rule and the hover rule of a shown clock.
+// The Ctrl rule and the hover rule of a shown clock, and the opacity they
+// choose applied to the frame's pixels.
 
 #include "clock/core/opacity_rules.h"
 
 #include <QtTest>
+#include <cmath>
 
 using namespace tikloom;
 
@@ -153,6 +155,65 @@ private slots:
         QVERIFY(ApplyHoverRule(state, kFarAway, kWindow).BecomeClickThrough);
         QVERIFY(!ApplyHoverRule(state, kFarAway, kWindow).BecomeClickThrough);
         QVERIFY(ApplyCtrlRule(state).BecomeClickable);
+    }
+
+    // Against the exact quotient, for every channel value at every opacity.
+    void fadedChannelsRoundToTheNearest() {
+        for (uint alpha = 0; alpha <= 255; ++alpha) {
+            for (uint channel = 0; channel <= 255; ++channel) {
+                const auto exact = static_cast<uint>(std::lround(channel * alpha / 255.0));
+                if (FadeChannel(channel, alpha) != exact)
+                    QFAIL(qPrintable(QStringLiteral("%1 at %2: %3, not %4")
+                                         .arg(channel)
+                                         .arg(alpha)
+                                         .arg(FadeChannel(channel, alpha))
+                                         .arg(exact)));
+            }
+        }
+    }
+
+    void fadedCopyScalesEveryChannelOfTheArea() {
+        QImage frame(16, 8, QImage::Format_ARGB32_Premultiplied);
+        frame.fill(qRgba(0, 0, 0, 0));
+        frame.setPixel(5, 3, qRgba(200, 100, 50, 255));
+        frame.setPixel(6, 3, qRgba(3, 2, 1, 3));  // faint edge pixel
+        frame.setPixel(15, 7, qRgba(9, 9, 9, 9)); // outside the area
+        const QImage faded = FadedCopy(frame, QRect(4, 2, 4, 3), 128);
+        QCOMPARE(faded.size(), QSize(4, 3));
+        QCOMPARE(faded.format(), QImage::Format_ARGB32_Premultiplied);
+        // 200 x 128 / 255 = 100.4, 100 -> 50.2, 50 -> 25.1, 255 -> 128.
+        QCOMPARE(faded.pixel(1, 1), qRgba(100, 50, 25, 128));
+        // 3 x 128 / 255 = 1.51 -> 2, 2 -> 1.004 -> 1, 1 -> 0.502 -> 1.
+        QCOMPARE(faded.pixel(2, 1), qRgba(2, 1, 1, 2));
+        QCOMPARE(faded.pixel(0, 0), qRgba(0, 0, 0, 0));
+        QCOMPARE(frame.pixel(5, 3), qRgba(200, 100, 50, 255)); // the frame is left alone
+    }
+
+    // 255 is the frame itself (Ctrl holds the clock solid), 0 nothing at all;
+    // in between no colour ends above its alpha, so the pixels stay premultiplied.
+    void fadedCopyAtTheEdgesAndInBetween() {
+        QImage frame(64, 4, QImage::Format_ARGB32_Premultiplied);
+        for (int x = 0; x < 64; ++x)
+            for (int y = 0; y < 4; ++y) {
+                const int a = x * 4 + y;
+                frame.setPixel(x, y, qRgba(a, a / 2, a / 3, a));
+            }
+        QCOMPARE(FadedCopy(frame, frame.rect(), kOpaque), frame);
+        const QImage none = FadedCopy(frame, frame.rect(), 0);
+        for (int x = 0; x < 64; ++x)
+            QCOMPARE(none.pixel(x, 3), qRgba(0, 0, 0, 0));
+        for (const int alpha : {1, 77, 128, 254}) {
+            const QImage faded = FadedCopy(frame, frame.rect(), alpha);
+            for (int x = 0; x < 64; ++x)
+                for (int y = 0; y < 4; ++y) {
+                    const QRgb pixel = faded.pixel(x, y);
+                    QVERIFY(qRed(pixel) <= qAlpha(pixel) && qGreen(pixel) <= qAlpha(pixel) &&
+                            qBlue(pixel) <= qAlpha(pixel));
+                    QCOMPARE(static_cast<uint>(qAlpha(pixel)),
+                             FadeChannel(static_cast<uint>(qAlpha(frame.pixel(x, y))),
+                                         static_cast<uint>(alpha)));
+                }
+        }
     }
 };
 

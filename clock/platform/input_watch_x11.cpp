@@ -102,6 +102,19 @@ struct InputWatch::Native {
         xcb_flush(connection);
     }
 
+    // Where a window X cannot see has the keyboard now, the pointer was last
+    // seen before that: the clock starts or comes back with it out of sight.
+    bool FocusOutOfSight() {
+        if ((events & kFocusEvents) == 0)
+            return false;
+        xcb_get_input_focus_reply_t* focus =
+            xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr);
+        const bool away = focus != nullptr && (focus->focus == XCB_NONE ||
+                                               focus->focus == XCB_INPUT_FOCUS_POINTER_ROOT);
+        std::free(focus);
+        return away;
+    }
+
     // Reads everything that arrived, in order; any event is a change (errors
     // are not).
     void Drain() {
@@ -169,7 +182,7 @@ void InputWatch::SetWatching(bool on) {
     if (!available_ || on == native_->watching)
         return;
     native_->watching = on;
-    native_->outOfSight = false;
+    native_->outOfSight = on && native_->FocusOutOfSight();
     native_->Select(on);
     if (!on)
         SetSleeping(false);

@@ -77,7 +77,6 @@ start_sway() {
     fi
     SWAY_DISPLAY=$(cat "$SWAY_HOME/display")
     SWAYSOCK=$(ls "$SWAY_HOME"/run/sway-ipc.*.sock)
-    SWAY_OUTPUT=$(sway_msg -t get_outputs | python3 -c 'import json,sys; print(json.load(sys.stdin)[0]["name"])')
     # The test's own X clients (xdotool, xwininfo) run as root: XWayland lets
     # in only its user unless told otherwise.
     as_session_user xhost +si:localuser:root >/dev/null || fail "XWayland did not start"

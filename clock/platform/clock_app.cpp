@@ -212,6 +212,8 @@ void ClockApp::ShownTick() {
     else if (sleeping_)
         maxAgeMs = kSleepingPointerMs;
     pointer_ = PollPointer(maxAgeMs);
+    if (input_->PointerOutOfSight())
+        pointer_.Position = kPointerOutOfSight;
     readPointerNow_ = false;
     OpacityChange change;
     if (pointer_.CtrlDown)

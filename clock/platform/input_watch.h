@@ -25,6 +25,11 @@ public:
     // While the clock sleeps, the first change emits Changed at once; while
     // it ticks, changes wait for the next TakeChanges and wake nothing.
     void SetSleeping(bool on);
+    // True while the pointer is over something the window system cannot see
+    // (a native Wayland window, seen from XWayland): the position it reports
+    // is then only the last place it saw, and the clock counts the pointer as
+    // far. Such a move is a change too.
+    bool PointerOutOfSight();
 
 signals:
     void Changed();

@@ -1,4 +1,5 @@
-// Windows keeps its 50 ms tick: the pointer is read at every tick.
+// Windows keeps its 50 ms tick: the pointer is read at every tick, and it is
+// seen wherever it is, never out of sight.
 
 #include "clock/platform/input_watch.h"
 
@@ -16,5 +17,9 @@ bool InputWatch::TakeChanges() {
 }
 
 void InputWatch::SetSleeping(bool) {}
+
+bool InputWatch::PointerOutOfSight() {
+    return false;
+}
 
 } // namespace tikloom

@@ -13,6 +13,11 @@ struct PointerState {
     bool ShiftDown = false;
 };
 
+// Where the clock counts a pointer that the window system cannot see (see
+// InputWatch::PointerOutOfSight): farther from the clock than the hover rule
+// looks, so the opacity goes back to its maximum.
+constexpr QPoint kPointerOutOfSight{-100000, -100000};
+
 // Reads the state now, waiting for the answer.
 PointerState QueryPointer();
 

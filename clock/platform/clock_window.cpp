@@ -7,6 +7,7 @@
 #include "clock/platform/keyboard_input.h"
 #include "clock/platform/opacity_in_pixels.h"
 #include "clock/platform/taskbar_state.h"
+#include "clock/platform/window_manager.h"
 #include "clock/platform/window_shape.h"
 
 #include <QApplication>
@@ -26,6 +27,9 @@ namespace {
 // blends the edges; without one, faint edge pixels would show as dark fringes.
 constexpr int kComposedOutlineAlpha = 1;
 constexpr int kPlainOutlineAlpha = 128;
+// A window manager answers a request for a place, or places a window it maps,
+// well within this time (a few milliseconds on i3 and sway).
+constexpr qint64 kPlacementAnswerMs = 1000;
 
 // Where the server says the window is: the pointer on the screen less the
 // pointer in the window. Qt's own idea of the position follows requests the
@@ -161,6 +165,8 @@ void ClockWindow::SetCursors(const QCursor& open, const QCursor& closed) {
 void ClockWindow::Place(QPoint position) {
     if (drag_ == Drag::System)
         EndDrag();
+    requested_ = position;
+    placed_.start();
     move(position);
 }
 
@@ -291,14 +297,31 @@ void ClockWindow::keyPressEvent(QKeyEvent* event) {
 void ClockWindow::moveEvent(QMoveEvent*) {
     if (drag_ == Drag::System)
         emit DraggedTo(pos()); // as the window manager's move takes it
+    else if (drag_ == Drag::None)
+        NoticeMove();
     emit Moved();
+}
+
+// A move the clock did not make by dragging. Shortly after the clock asked
+// for a place, or after it was shown, it is the window manager's answer: the
+// offset it adds (its frame) or the place it imposes is learnt, never taken
+// as the user's. Any later move was made by the user, through the window
+// manager or another program, and is the user's place, less that offset.
+void ClockWindow::NoticeMove() {
+    if (placed_.isValid() && placed_.elapsed() < kPlacementAnswerMs && WindowManagerRuns()) {
+        placementOffset_ = pos() - requested_;
+        return;
+    }
+    emit DraggedTo(pos() - placementOffset_);
 }
 
 // Sent before the window is mapped, except for a show the window system made
 // of a window that is mapped already.
 void ClockWindow::showEvent(QShowEvent* event) {
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
         KeepOutOfTaskbar(windowHandle());
+        placed_.start(); // the window manager places the window it maps
+    }
     QWidget::showEvent(event);
 }
 

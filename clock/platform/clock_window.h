@@ -11,6 +11,7 @@
 
 #include <QByteArray>
 #include <QCursor>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QWidget>
 #include <functional>
@@ -50,8 +51,9 @@ signals:
     // Counted from where the clock asked to be, it keeps out an offset the
     // window manager added when it placed the window (i3's decoration).
     void DraggedBy(QPoint travel);
-    // The window manager's move (where the clock's own moves are ignored)
-    // took the window here.
+    // The user put the window here: through the window manager's move
+    // (where the clock's own moves are ignored), or by moving it with the
+    // window manager or another program.
     void DraggedTo(QPoint position);
     void PixelRatioChanged(double ratio);
 
@@ -77,6 +79,7 @@ private:
     void ApplyWindowOpacity();
     void FollowPointer(QMouseEvent* event);
     void EndDrag();
+    void NoticeMove();
 
     std::unique_ptr<FrameUpload> upload_;
     bool toolkitCopyStale_ = false;      // frames went up past Qt's backing store
@@ -101,6 +104,10 @@ private:
     QPoint dragTarget_;         // where the last move of the window's own took it
     ManualDrag manual_;         // what the moves of the current drag did
     bool movesIgnored_ = false; // seen in an earlier drag: go to the system move at once
+
+    QPoint requested_;       // where the clock last asked the window to be
+    QElapsedTimer placed_;   // since that request, or since the window was shown
+    QPoint placementOffset_; // where the window manager put it, from where it was asked
 };
 
 } // namespace tikloom

@@ -227,6 +227,17 @@ step_position_kept() {
         [ "$(ini_value Window Left),$(ini_value Window Top)" = 400,300 ] ||
             fail "after start $start (shown at $(clock_position)) saved $(ini_value Window Left),$(ini_value Window Top)"
     done
+    # Moved later by someone else (here another program, through the window
+    # manager): the user's new place is saved, less the window manager's offset.
+    start_clock
+    wait_for_clock
+    sleep 1.5
+    xdotool windowmove "$CLOCK_WINDOW" $((${first_place%,*} + 50)) $((${first_place#*,} + 40))
+    sleep 0.5
+    local moved=$(clock_position)
+    end_clock
+    [ "$(ini_value Window Left),$(ini_value Window Top)" = 450,340 ] ||
+        fail "moved from $first_place to $moved: saved $(ini_value Window Left),$(ini_value Window Top)"
 }
 
 # A Ctrl-drag by (+120, -90), then the X server dies: the session is over.

@@ -41,6 +41,8 @@ QMap<QString, QString> ReadEntry(const QString& path) {
 struct ShortcutContents {
     QString target;
     QString workingFolder;
+    QString description;
+    QString arguments;
 };
 
 // What the shell reads from a shortcut file: the program it starts and where.
@@ -60,6 +62,12 @@ ShortcutContents ReadShortcut(const QString& path) {
                 text[0] = 0;
                 if (SUCCEEDED(link->GetWorkingDirectory(text, MAX_PATH)))
                     contents.workingFolder = QString::fromWCharArray(text);
+                text[0] = 0;
+                if (SUCCEEDED(link->GetDescription(text, MAX_PATH)))
+                    contents.description = QString::fromWCharArray(text);
+                text[0] = 0;
+                if (SUCCEEDED(link->GetArguments(text, MAX_PATH)))
+                    contents.arguments = QString::fromWCharArray(text);
             }
             file->Release();
         }
@@ -206,6 +214,8 @@ private slots:
             QCOMPARE(Canonical(contents.target),
                      Canonical(folder + QStringLiteral("/tikloom.exe")));
             QCOMPARE(Canonical(contents.workingFolder), Canonical(folder));
+            QCOMPARE(contents.description, QStringLiteral("Tikloom"));
+            QCOMPARE(contents.arguments, QString());
         }
         DeleteStartupEntry(path);
         QVERIFY(!QFile::exists(path));

@@ -14,6 +14,8 @@
 
 #ifdef Q_OS_WIN
 #include <windows.h>
+// The system's own (WriteProfileStringW, for win.ini) is not the one meant here.
+#undef WriteProfileString
 #else
 #include <csignal>
 #include <sys/mount.h>

@@ -88,6 +88,7 @@ void ClockApp::Start() {
         Wake();
     });
     connect(window_.get(), &ClockWindow::Moved, this, &ClockApp::RecordMove);
+    connect(window_.get(), &ClockWindow::CloseRequested, this, &ClockApp::Exit);
     connect(window_.get(), &ClockWindow::PixelRatioChanged, this,
             [this](double ratio) { UsePixelRatio(state_, ratio); });
     window_->SetTooltipText(

@@ -34,24 +34,33 @@ bool WriteAll(HANDLE handle, const QByteArray& bytes) {
     return true;
 }
 
-// ReplaceFileW gives the new file the old one's attributes (hidden, system,
-// archive), its security and its creation time, as an edit in place would;
-// a file that is not there yet simply takes its name.
+// The attributes a save carries over from the old file to the new one.
+constexpr DWORD kCarriedAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                                     FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+
+// ReplaceFileW gives the new file the old one's security and creation time,
+// as an edit in place would; a file that is not there yet simply takes its
+// name. The attributes are set again afterwards, as not every implementation
+// of ReplaceFileW carries them (Wine's does not).
 bool PutInPlace(const std::wstring& replacement, const std::wstring& target) {
-    if (GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES) {
-        if (ReplaceFileW(target.c_str(), replacement.c_str(), nullptr,
-                         REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS, nullptr,
-                         nullptr)) {
-            return true;
-        }
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        return MoveFileExW(replacement.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH) != 0;
+    }
+    if (!ReplaceFileW(target.c_str(), replacement.c_str(), nullptr,
+                      REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS, nullptr,
+                      nullptr)) {
         // Only here has the old file gone with the new one still under its
         // temporary name; any other failure left both as they were.
-        if (GetLastError() != ERROR_UNABLE_TO_MOVE_REPLACEMENT) {
+        if (GetLastError() != ERROR_UNABLE_TO_MOVE_REPLACEMENT ||
+            !MoveFileExW(replacement.c_str(), target.c_str(),
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
             return false;
         }
     }
-    return MoveFileExW(replacement.c_str(), target.c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    const DWORD carried = attributes & kCarriedAttributes;
+    SetFileAttributesW(target.c_str(), carried != 0 ? carried : FILE_ATTRIBUTE_NORMAL);
+    return true;
 }
 
 } // namespace

@@ -55,8 +55,12 @@ bool ClosedByPeer(const RawClient& client) {
     return client->state() != QLocalSocket::ConnectedState;
 }
 
+// The bytes are handed to the pipe; the listener may drop the client before
+// it has read them all, as it does a flooder.
 bool Send(const RawClient& client, const QByteArray& bytes) {
-    return client->write(bytes) == bytes.size() && client->waitForBytesWritten(kWaitMs);
+    const bool taken = client->write(bytes) == bytes.size();
+    client->waitForBytesWritten(kWaitMs);
+    return taken;
 }
 
 void Close(const RawClient& client) {

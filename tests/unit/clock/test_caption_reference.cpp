@@ -86,11 +86,7 @@ QString ChosenDifference(const Answer& answer) {
 }
 
 QString Tool() {
-#ifdef Q_OS_WIN
-    return QStringLiteral(TIKLOOM_PROGRAM_FOLDER "tikloom-theme.exe");
-#else
-    return QStringLiteral(TIKLOOM_PROGRAM_FOLDER "tikloom-theme");
-#endif
+    return QStringLiteral(TIKLOOM_PROGRAM_FOLDER "tikloom-theme" TIKLOOM_PROGRAM_SUFFIX);
 }
 
 } // namespace

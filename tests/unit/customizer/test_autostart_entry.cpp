@@ -20,6 +20,7 @@ using namespace tikloom;
 
 namespace {
 
+#ifndef Q_OS_WIN
 // Values of an entry file by key (no unescaping: the tests compare the stored text).
 QMap<QString, QString> ReadEntry(const QString& path) {
     QFile file(path);
@@ -36,6 +37,7 @@ QMap<QString, QString> ReadEntry(const QString& path) {
     }
     return values;
 }
+#endif
 
 #ifdef Q_OS_WIN
 struct ShortcutContents {

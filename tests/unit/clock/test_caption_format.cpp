@@ -248,6 +248,10 @@ private slots:
     // on the night the clocks go back, both the summer and the winter
     // reading exist.
     void zoneInTheRepeatedHour() {
+#ifdef Q_OS_WIN
+        QSKIP("the Windows C runtime reads TZ without its rules (summer time by US dates); "
+              "there the zone comes from the system's settings");
+#endif
         const QByteArray savedZone = qgetenv("TZ");
         qputenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3");
         tzset();
@@ -260,25 +264,11 @@ private slots:
         repeated.Minute = 59;
         repeated.Second = 54;
         repeated.DaylightSaving = 1;
-#ifdef Q_OS_WIN
-        // The Windows C runtime takes from TZ only the names and the offset,
-        // in its own short form: the names are its own reading, the offsets
-        // and the choice between the two names are the caption's.
-        const QString summerName = FormatCaption(QStringLiteral("%Z"), CaptionTimeFields(repeated));
-        QCOMPARE(FormatCaption(QStringLiteral("%H:%M:%S %z"), CaptionTimeFields(repeated)),
-                 QStringLiteral("02:59:54 +0200"));
-        repeated.DaylightSaving = 0;
-        QCOMPARE(FormatCaption(QStringLiteral("%H:%M:%S %Z %z"), CaptionTimeFields(repeated)),
-                 QStringLiteral("02:59:54 CET +0100"));
-        QVERIFY2(!summerName.isEmpty() && summerName != QStringLiteral("CET"),
-                 qPrintable(summerName));
-#else
         QCOMPARE(FormatCaption(QStringLiteral("%H:%M:%S %Z %z"), CaptionTimeFields(repeated)),
                  QStringLiteral("02:59:54 CEST +0200"));
         repeated.DaylightSaving = 0;
         QCOMPARE(FormatCaption(QStringLiteral("%H:%M:%S %Z %z"), CaptionTimeFields(repeated)),
                  QStringLiteral("02:59:54 CET +0100"));
-#endif
         if (savedZone.isNull()) {
             qunsetenv("TZ");
         } else {

@@ -96,6 +96,7 @@ void ClockApp::Start() {
         RememberPosition(QPoint(state_.WindowLeft, state_.WindowTop) + travel);
     });
     connect(window_.get(), &ClockWindow::DraggedTo, this, &ClockApp::RememberPosition);
+    connect(window_.get(), &ClockWindow::CloseRequested, this, &ClockApp::Exit);
     connect(window_.get(), &ClockWindow::PixelRatioChanged, this,
             [this](double ratio) { UsePixelRatio(state_, ratio); });
     window_->SetTooltipText(

@@ -195,6 +195,11 @@ bool ClockWindow::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+void ClockWindow::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    emit CloseRequested();
+}
+
 bool ClockWindow::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip && tooltipText_) {
         const auto* help = static_cast<QHelpEvent*>(event);

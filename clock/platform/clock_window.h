@@ -56,6 +56,9 @@ signals:
     // window manager or another program.
     void DraggedTo(QPoint position);
     void PixelRatioChanged(double ratio);
+    // The system asked the window to close (taskkill, a window manager's
+    // close): the clock ends the orderly way, as for Exit.
+    void CloseRequested();
 
 protected:
     bool event(QEvent* event) override;
@@ -68,6 +71,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void UpdateOutline();

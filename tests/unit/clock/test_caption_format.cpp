@@ -248,6 +248,10 @@ private slots:
     // on the night the clocks go back, both the summer and the winter
     // reading exist.
     void zoneInTheRepeatedHour() {
+#ifdef Q_OS_WIN
+        QSKIP("the Windows C runtime reads TZ without its rules (summer time by US dates); "
+              "there the zone comes from the system's settings");
+#endif
         const QByteArray savedZone = qgetenv("TZ");
         qputenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3");
         tzset();

@@ -86,7 +86,17 @@ QString ChosenDifference(const Answer& answer) {
 }
 
 QString Tool() {
-    return QStringLiteral(TIKLOOM_PROGRAM_FOLDER "tikloom-theme");
+    return QStringLiteral(TIKLOOM_PROGRAM_FOLDER "tikloom-theme" TIKLOOM_PROGRAM_SUFFIX);
+}
+
+// The tool's output, its lines ended by "\n": a Windows console program's
+// text output ends them with CR LF.
+QByteArray OutputLines(QProcess& tool) {
+    QByteArray output = tool.readAllStandardOutput();
+#ifdef Q_OS_WIN
+    output.replace("\r\n", "\n");
+#endif
+    return output;
 }
 
 } // namespace
@@ -135,7 +145,7 @@ private slots:
                     QStringLiteral("2026-03-07T09:05:03"), QStringLiteral("%a %#d\\n%x\\n%X")});
         QVERIFY(tool.waitForFinished(20000));
         QCOMPARE(tool.exitCode(), 0);
-        QCOMPARE(QString::fromUtf8(tool.readAllStandardOutput()),
+        QCOMPARE(QString::fromUtf8(OutputLines(tool)),
                  QStringLiteral("Sa. 7\n07.03.2026\n09:05:03\n"));
 
         // Without a language: what a theme without the key gets, English.
@@ -143,7 +153,7 @@ private slots:
                             QStringLiteral("%p %j")});
         QVERIFY(tool.waitForFinished(20000));
         QCOMPARE(tool.exitCode(), 0);
-        QCOMPARE(tool.readAllStandardOutput(), QByteArray("PM 365\n"));
+        QCOMPARE(OutputLines(tool), QByteArray("PM 365\n"));
     }
 
     void toolRefusesBadArguments() {

@@ -354,8 +354,8 @@ private slots:
     }
 
     void showToolPrintsDefaults() {
-        const QString tool =
-            QStringLiteral(TIKLOOM_PROGRAM_FOLDER) + QStringLiteral("tikloom-theme");
+        const QString tool = QStringLiteral(TIKLOOM_PROGRAM_FOLDER) +
+                             QStringLiteral("tikloom-theme" TIKLOOM_PROGRAM_SUFFIX);
         if (!QFile::exists(tool)) {
             QSKIP("tikloom-theme is not built in this build");
         }
@@ -434,8 +434,8 @@ private slots:
     }
 
     void showToolRejectsBadArguments() {
-        const QString tool =
-            QStringLiteral(TIKLOOM_PROGRAM_FOLDER) + QStringLiteral("tikloom-theme");
+        const QString tool = QStringLiteral(TIKLOOM_PROGRAM_FOLDER) +
+                             QStringLiteral("tikloom-theme" TIKLOOM_PROGRAM_SUFFIX);
         if (!QFile::exists(tool)) {
             QSKIP("tikloom-theme is not built in this build");
         }

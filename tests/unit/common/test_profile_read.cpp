@@ -211,7 +211,7 @@ private slots:
         QCOMPARE(ReadProfileIntClock(g, "Window", "Left", 10), 10u);
 
         const QString nul =
-            Write("nul.ini", QByteArray("[S]\nKey=ab\0cd\nNext=1\n\0\0[T]\nX=2\n", 31));
+            Write("nul-bytes.ini", QByteArray("[S]\nKey=ab\0cd\nNext=1\n\0\0[T]\nX=2\n", 31));
         QCOMPARE(Read(nul, "S", "Key"), QString("ab"));
         QCOMPARE(Read(nul, "S", "Next"), QString("1"));
         QCOMPARE(Read(nul, "T", "X"), QString("<def>")); // the header line starts with NUL bytes

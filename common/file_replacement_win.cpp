@@ -1,3 +1,5 @@
+// Saves on Windows: the new bytes go to a temporary file beside the target,
+// are flushed, and the file system then puts it in the target's place.
 #include "common/file_replacement.h"
 
 #include <QDir>
@@ -32,6 +34,26 @@ bool WriteAll(HANDLE handle, const QByteArray& bytes) {
     return true;
 }
 
+// ReplaceFileW gives the new file the old one's attributes (hidden, system,
+// archive), its security and its creation time, as an edit in place would;
+// a file that is not there yet simply takes its name.
+bool PutInPlace(const std::wstring& replacement, const std::wstring& target) {
+    if (GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES) {
+        if (ReplaceFileW(target.c_str(), replacement.c_str(), nullptr,
+                         REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS, nullptr,
+                         nullptr)) {
+            return true;
+        }
+        // Only here has the old file gone with the new one still under its
+        // temporary name; any other failure left both as they were.
+        if (GetLastError() != ERROR_UNABLE_TO_MOVE_REPLACEMENT) {
+            return false;
+        }
+    }
+    return MoveFileExW(replacement.c_str(), target.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
 } // namespace
 
 bool ReplaceFileContents(const QString& file, const QByteArray& bytes) {
@@ -52,8 +74,7 @@ bool ReplaceFileContents(const QString& file, const QByteArray& bytes) {
     }
     bool ok = WriteAll(handle, bytes) && FlushFileBuffers(handle);
     ok = CloseHandle(handle) && ok;
-    if (!ok || !MoveFileExW(replacement.c_str(), Native(target).c_str(),
-                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!ok || !PutInPlace(replacement, Native(target))) {
         DeleteFileW(replacement.c_str());
         return false;
     }

@@ -2,6 +2,7 @@
 
 #include "common/local_listener.h"
 
+#include <QDir>
 #include <QLockFile>
 
 namespace tikloom {
@@ -14,7 +15,10 @@ bool HandOverOrListen(LocalListener& listener, const QString& path,
                       const std::function<bool()>& runningInstanceAnswers) {
     if (runningInstanceAnswers())
         return true;
-    QLockFile lock(path + QStringLiteral(".lock"));
+    // A socket named without a folder (a Windows pipe) locks in the user's
+    // temporary folder, the same for every start whatever its current folder.
+    const QString lockName = path + QStringLiteral(".lock");
+    QLockFile lock(QDir::isAbsolutePath(path) ? lockName : QDir::temp().filePath(lockName));
     lock.tryLock(kLockTimeoutMs);
     if (runningInstanceAnswers())
         return true;

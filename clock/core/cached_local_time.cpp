@@ -5,6 +5,15 @@ namespace tikloom {
 namespace {
 constexpr int kTmYearBase = 1900;
 constexpr long kNanosecondsPerMillisecond = 1000000;
+
+// The broken-down local time of a second, without the C library's shared buffer.
+void LocalFields(time_t second, tm& fields) {
+#ifdef _WIN32
+    localtime_s(&fields, &second);
+#else
+    localtime_r(&second, &fields);
+#endif
+}
 } // namespace
 
 ClockTime CachedLocalTime::operator()() {
@@ -15,7 +24,7 @@ ClockTime CachedLocalTime::operator()() {
         // only when it changed: a new time zone shows within the second.
         tzset();
         tm fields{};
-        localtime_r(&now.tv_sec, &fields);
+        LocalFields(now.tv_sec, fields);
         cached_.Year = static_cast<uint16_t>(fields.tm_year + kTmYearBase);
         cached_.Month = static_cast<uint16_t>(fields.tm_mon + 1);
         cached_.DayOfWeek = static_cast<uint16_t>(fields.tm_wday);

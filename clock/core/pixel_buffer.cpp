@@ -5,6 +5,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <new>
+#ifdef _WIN32
+#include <malloc.h>
+#endif
 
 namespace tikloom {
 
@@ -32,15 +35,28 @@ constexpr size_t kPageSize = 4096;
 // gigabytes.
 constexpr double kLargestRatio = 16.0;
 
+// The C library of Windows has no aligned_alloc; its own pair does the same.
+void* AllocatePages(size_t bytes) {
+#ifdef _WIN32
+    return _aligned_malloc(bytes, kPageSize);
+#else
+    return std::aligned_alloc(kPageSize, bytes);
+#endif
+}
+
 void FreePixels(void* pixels) {
+#ifdef _WIN32
+    _aligned_free(pixels);
+#else
     std::free(pixels);
+#endif
 }
 
 QImage PageAlignedImage(int side) {
     const size_t bytes = sizeof(uint32_t) * static_cast<size_t>(side) * static_cast<size_t>(side);
     // aligned_alloc wants a whole number of pages.
     const size_t pages = (bytes + kPageSize - 1) / kPageSize;
-    auto* pixels = static_cast<uchar*>(std::aligned_alloc(kPageSize, pages * kPageSize));
+    auto* pixels = static_cast<uchar*>(AllocatePages(pages * kPageSize));
     if (pixels == nullptr) {
         throw std::bad_alloc();
     }

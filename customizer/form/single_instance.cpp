@@ -1,5 +1,6 @@
 #include "customizer/form/single_instance.h"
 
+#include "common/foreground_handover.h"
 #include "common/local_listener.h"
 #include "common/local_rendezvous.h"
 
@@ -26,6 +27,7 @@ bool SingleInstance::AskToComeForward() const {
     socket.connectToServer(ServerPath);
     if (!socket.waitForConnected(kConnectTimeoutMs))
         return false;
+    AllowForegroundHandOver();
     socket.write(kActivateRequest);
     socket.waitForBytesWritten(kConnectTimeoutMs);
     socket.disconnectFromServer();

@@ -1,5 +1,5 @@
 // Windows: the shortcut Tikloom.lnk in the user's Startup folder, made
-// through the shell's link object. (Links with ole32, shell32 and uuid.)
+// through the shell's link object (ole32, shell32 and uuid, linked by CMake).
 #include "customizer/helpers/autostart_entry.h"
 
 #include <QDir>
@@ -11,10 +11,6 @@
 #include <objbase.h>
 #include <shlobj.h>
 #include <shobjidl.h>
-
-#pragma comment(lib, "ole32.lib")
-#pragma comment(lib, "shell32.lib")
-#pragma comment(lib, "uuid.lib")
 
 namespace tikloom {
 

@@ -13,9 +13,11 @@
 #include <QFile>
 #include <QtTest>
 
+#ifndef Q_OS_WIN
 #include <csignal>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 using namespace tikloom;
 using namespace tikloom::test;
@@ -58,8 +60,14 @@ class HostileThemesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { alarm(kHangLimitSeconds); }
-    void cleanup() { alarm(0); }
+#ifndef Q_OS_WIN
+    void init() {
+        alarm(kHangLimitSeconds);
+    }
+    void cleanup() {
+        alarm(0);
+    }
+#endif
 
     void extremeLengthsAreBoundedAndDrawn_data() {
         QTest::addColumn<QByteArray>("number");
@@ -107,6 +115,9 @@ private slots:
     }
 
     void fifosAndDevicesAreAbsent() {
+#ifdef Q_OS_WIN
+        QSKIP("Windows has no FIFOs; devicesNamedInAThemeAreAbsent covers its devices");
+#else
         RenderBench bench;
         const QString themes = bench.state.Layout.ProgramFolder + QStringLiteral("Themes/");
         QDir().mkpath(themes);
@@ -129,6 +140,31 @@ private slots:
         LoadThemeModelFromFile(bench.state.Layout.ProgramFolder,
                                themes + QStringLiteral("fifo.tkm"), model);
         QCOMPARE(model.Radius, 48.0f);
+#endif
+    }
+    void devicesNamedInAThemeAreAbsent() {
+#ifndef Q_OS_WIN
+        QSKIP("Windows device names");
+#else
+        RenderBench bench;
+        const QString themes = bench.state.Layout.ProgramFolder + QStringLiteral("Themes/");
+        QDir().mkpath(themes);
+        WriteFile(themes + QStringLiteral("default.tkm"),
+                  "[Background]\nImageFile=NUL\nMaskFile=Themes\\con.png\n"
+                  "OverlayFile=\\\\.\\NUL\n[Options]\nUseHandsImage=1\n"
+                  "HandsImage=COM1\n[Dimension]\nRadius=300\n");
+        LoadTheme(bench.state);
+        QVERIFY(bench.state.Theme.HandsImageCache.isNull());
+        QCOMPARE(bench.state.Theme.Radius, 30.0f);
+        for (const char* name : {"NUL", "CON", "nul.png", "\\\\.\\NUL"})
+            QVERIFY2(DecodeImageFile(QLatin1String(name)).isNull(), name);
+        QVERIFY(DecodeImageFile(themes).isNull());
+
+        // A device as the theme file itself reads as an empty theme.
+        ThemeModel model;
+        LoadThemeModelFromFile(bench.state.Layout.ProgramFolder, QStringLiteral("NUL"), model);
+        QCOMPARE(model.Radius, 48.0f);
+#endif
     }
 };
 

@@ -9,8 +9,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#ifdef Q_OS_WIN
+#include <QLocalServer>
+#else
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 using namespace tikloom;
 
@@ -23,10 +27,19 @@ class RegularFileTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { alarm(kHangLimitSeconds); }
-    void cleanup() { alarm(0); }
+#ifndef Q_OS_WIN
+    void init() {
+        alarm(kHangLimitSeconds);
+    }
+    void cleanup() {
+        alarm(0);
+    }
+#endif
 
     void onlyRegularFilesOpen() {
+#ifdef Q_OS_WIN
+        QSKIP("Windows has no FIFOs; devicesAndPipesAreNotFiles covers its special names");
+#else
         QTemporaryDir dir;
         const QString plain = dir.filePath("plain.ini");
         const QString fifo = dir.filePath("fifo.ini");
@@ -50,9 +63,13 @@ private slots:
             QVERIFY2(!OpenRegularFile(file, path), qPrintable(path));
             QVERIFY(!file.isOpen());
         }
+#endif
     }
 
     void specialFilesReadAsAbsentAndAreNotWritten() {
+#ifdef Q_OS_WIN
+        QSKIP("Windows has no FIFOs; devicesAndPipesAreNotFiles covers its special names");
+#else
         QTemporaryDir dir;
         const QString fifo = dir.filePath("fifo.lng");
         QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
@@ -62,6 +79,43 @@ private slots:
         QVERIFY(!WriteProfileString(fifo, "S", "K", "v"));
         QFileInfo info(fifo);
         QVERIFY(!info.isFile() && info.exists()); // still the FIFO
+#endif
+    }
+    // Device names open devices wherever they stand, with an extension or in
+    // a folder too; a named pipe opens as a client of its server.
+    void devicesAndPipesAreNotFiles() {
+#ifndef Q_OS_WIN
+        QSKIP("Windows device names and pipes");
+#else
+        QTemporaryDir dir;
+        const QString plain = dir.filePath("plain.ini");
+        QFile out(plain);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write("[S]\nK=v\n");
+        out.close();
+        QLocalServer server;
+        QVERIFY(server.listen(QStringLiteral("tikloom-regular-file-test")));
+
+        QFile file;
+        QVERIFY(OpenRegularFile(file, plain));
+        QCOMPARE(file.readAll(), QByteArray("[S]\nK=v\n"));
+        file.close();
+        for (const QString& path :
+             {QString("NUL"), QString("CON"), QString("nul.png"), QString("COM1"),
+              dir.filePath("NUL"), dir.filePath("con.tkm"), QString("\\\\.\\NUL"),
+              QString("\\\\.\\pipe\\tikloom-regular-file-test"), dir.path(), QString(),
+              dir.filePath("missing.ini")}) {
+            QVERIFY2(!OpenRegularFile(file, path), qPrintable(path));
+            QVERIFY(!file.isOpen());
+        }
+        QCOMPARE(ReadProfileString("NUL", "S", "K", "def", 64), QString("def"));
+        QCOMPARE(ReadProfileString(dir.filePath("CON.lng"), "S", "K", "def", 64), QString("def"));
+        // A file open for reading can still be replaced by a save.
+        QVERIFY(OpenRegularFile(file, plain));
+        QVERIFY(WriteProfileString(plain, "S", "K", "w"));
+        file.close();
+        QCOMPARE(ReadProfileString(plain, "S", "K", "def", 64), QString("w"));
+#endif
     }
 };
 

@@ -2,9 +2,19 @@
 #include "customizer/helpers/autostart_entry.h"
 #include "customizer/helpers/desktop_entry.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+
+#include <objbase.h>
+#include <shobjidl.h>
+#include <string>
+#endif
 
 using namespace tikloom;
 
@@ -27,6 +37,53 @@ QMap<QString, QString> ReadEntry(const QString& path) {
     return values;
 }
 
+#ifdef Q_OS_WIN
+struct ShortcutContents {
+    QString target;
+    QString workingFolder;
+    QString description;
+    QString arguments;
+};
+
+// What the shell reads from a shortcut file: the program it starts and where.
+ShortcutContents ReadShortcut(const QString& path) {
+    ShortcutContents contents;
+    const HRESULT initialised = CoInitialize(nullptr);
+    IShellLinkW* link = nullptr;
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                   reinterpret_cast<void**>(&link)))) {
+        IPersistFile* file = nullptr;
+        const std::wstring name = QDir::toNativeSeparators(path).toStdWString();
+        if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+            if (SUCCEEDED(file->Load(name.c_str(), STGM_READ))) {
+                wchar_t text[MAX_PATH] = {};
+                if (SUCCEEDED(link->GetPath(text, MAX_PATH, nullptr, 0)))
+                    contents.target = QString::fromWCharArray(text);
+                text[0] = 0;
+                if (SUCCEEDED(link->GetWorkingDirectory(text, MAX_PATH)))
+                    contents.workingFolder = QString::fromWCharArray(text);
+                text[0] = 0;
+                if (SUCCEEDED(link->GetDescription(text, MAX_PATH)))
+                    contents.description = QString::fromWCharArray(text);
+                text[0] = 0;
+                if (SUCCEEDED(link->GetArguments(text, MAX_PATH)))
+                    contents.arguments = QString::fromWCharArray(text);
+            }
+            file->Release();
+        }
+        link->Release();
+    }
+    if (SUCCEEDED(initialised))
+        CoUninitialize();
+    return contents;
+}
+
+// Paths compared as the file system sees them (case, separators, short names).
+QString Canonical(const QString& path) {
+    return QFileInfo(path).canonicalFilePath().toLower();
+}
+#endif
+
 } // namespace
 
 class TestAutostartEntry : public QObject {
@@ -41,6 +98,10 @@ private slots:
     void initTestCase() { savedHome_ = qgetenv("HOME"); }
 
     void pathFollowsXdgConfigHomeThenHome() {
+#ifdef Q_OS_WIN
+        QSKIP(
+            "Windows makes a shortcut, not a desktop entry: see shortcutStartsTheClockInItsFolder");
+#else
         qputenv("XDG_CONFIG_HOME", "/tmp/cfg");
         QCOMPARE(StartupEntryPath(), QStringLiteral("/tmp/cfg/autostart/Tikloom.desktop"));
         qputenv("XDG_CONFIG_HOME", "relative/cfg"); // invalid: ignored
@@ -50,9 +111,14 @@ private slots:
         qunsetenv("XDG_CONFIG_HOME");
         qunsetenv("HOME");
         QCOMPARE(StartupEntryPath(), QString());
+#endif
     }
 
     void writeCreatesTheFolderAndOverwrites() {
+#ifdef Q_OS_WIN
+        QSKIP(
+            "Windows makes a shortcut, not a desktop entry: see shortcutStartsTheClockInItsFolder");
+#else
         QTemporaryDir dir;
         qputenv("XDG_CONFIG_HOME", dir.path().toUtf8());
         const QString path = StartupEntryPath();
@@ -71,6 +137,7 @@ private slots:
         QVERIFY(!QFile::exists(path));
         DeleteStartupEntry(path); // already gone: nothing happens
         QVERIFY(!QFile::exists(path));
+#endif
     }
 
     void writeIntoAnUnwritableFolderFails() {
@@ -83,11 +150,16 @@ private slots:
     }
 
     void rootFolderKeepsItsSlash() {
+#ifdef Q_OS_WIN
+        QSKIP(
+            "Windows makes a shortcut, not a desktop entry: see shortcutStartsTheClockInItsFolder");
+#else
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Tikloom.desktop"));
         QVERIFY(WriteStartupEntry(path, QStringLiteral("/")));
         QCOMPARE(ReadEntry(path).value("Path"), QStringLiteral("/"));
         QCOMPARE(ReadEntry(path).value("Exec"), QStringLiteral("/tikloom"));
+#endif
     }
 
     void awkwardPathsAreQuotedAndEscaped_data() {
@@ -116,6 +188,39 @@ private slots:
 
     void leadingSpaceOfAStringIsEscaped() {
         QCOMPARE(EscapeDesktopString(QStringLiteral(" a b")), QStringLiteral("\\sa b"));
+    }
+
+    void shortcutStartsTheClockInItsFolder() {
+#ifndef Q_OS_WIN
+        QSKIP("the Startup folder's shortcut is Windows' own");
+#else
+        const QString startup = StartupEntryPath();
+        QVERIFY2(startup.endsWith(QStringLiteral("/Tikloom.lnk")), qPrintable(startup));
+        QVERIFY(QFileInfo(startup).dir().exists());
+
+        QTemporaryDir dir;
+        const QString programs[] = {dir.filePath(QStringLiteral("first")),
+                                    dir.filePath(QStringLiteral("second place"))};
+        for (const QString& folder : programs) {
+            QVERIFY(QDir().mkpath(folder));
+            QFile program(folder + QStringLiteral("/tikloom.exe"));
+            QVERIFY(program.open(QIODevice::WriteOnly));
+        }
+        const QString path = dir.filePath(QStringLiteral("Tikloom.lnk"));
+        for (const QString& folder : programs) {
+            // Written over the one before, as the check box is set again.
+            QVERIFY(WriteStartupEntry(path, folder + QLatin1Char('/')));
+            const ShortcutContents contents = ReadShortcut(path);
+            QCOMPARE(Canonical(contents.target),
+                     Canonical(folder + QStringLiteral("/tikloom.exe")));
+            QCOMPARE(Canonical(contents.workingFolder), Canonical(folder));
+            QCOMPARE(contents.description, QStringLiteral("Tikloom"));
+            QCOMPARE(contents.arguments, QString());
+        }
+        DeleteStartupEntry(path);
+        QVERIFY(!QFile::exists(path));
+        DeleteStartupEntry(path);
+#endif
     }
 
 private:

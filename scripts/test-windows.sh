@@ -176,10 +176,10 @@ fi
 background trayer --edge top --align right --widthtype pixel --width 120 --heighttype pixel --height 24
 TRAYER_PID=$LAST_PID
 sleep 1
-tray_icon() { # the clock's window docked in the tray
+tray_icon() { # the icon window Wine docked in the tray (its class is Wine's, not the clock's)
     local tray
     for tray in $(xdotool search --class '^trayer$' 2>/dev/null); do
-        xwininfo -tree -id "$tray" | awk '/tikloom\.exe/{print $1; exit}' | grep . && return 0
+        xwininfo -tree -id "$tray" | awk '/\.exe"\)/{print $1; exit}' | grep . && return 0
     done
     return 1
 }

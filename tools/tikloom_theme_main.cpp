@@ -39,10 +39,13 @@ int main(int argc, char** argv) {
         return 0;
     }
     // Fonts and images need a GUI application, but the tool must run without
-    // a display.
+    // a display. Windows always has one; its offscreen platform would look for
+    // fonts in Qt's own folder only and draw every letter as a box.
+#ifndef Q_OS_WIN
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+#endif
     tikloom::ProvideRuntimeFolder();
     QGuiApplication app(argc, argv);
 

@@ -153,7 +153,7 @@ find "$STAGE" \( -iname '*.exe' -o -iname '*.dll' \) -exec ${TRIPLE}-strip --str
 # the notices of the libraries bundled in it, and the MinGW runtime's (GCC's
 # runtime library exception to the GPL-3.0 for libgcc and libstdc++,
 # winpthreads' terms).
-if [ -f "$ROOT/LICENSE" ]; then cp "$ROOT/LICENSE" "$STAGE/LICENSE.txt"; fi
+cp "$ROOT/LICENSE" "$STAGE/LICENSE"
 QT_LICENCES="$QT/share/tikloom-licences"
 cp "$QT_LICENCES/LGPL-3.0-only.txt" "$STAGE/Licences/Qt-LGPL-3.0.txt"
 cp "$QT_LICENCES/GPL-3.0-only.txt" "$STAGE/Licences/GPL-3.0.txt"

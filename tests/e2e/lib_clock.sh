@@ -158,3 +158,23 @@ hold_key() { # key seconds
     HOLD_PID=$LAST_PID
     sleep 0.3
 }
+
+# Tries a check every 0.1 s for up to 5 s; fails with the message if it never holds.
+wait_until() { # message, check...
+    local i
+    for i in $(seq 50); do
+        "${@:2}" >/dev/null && return 0
+        sleep 0.1
+    done
+    fail "$1"
+}
+
+# The clock's icon window in an XEmbed tray: its other, small, mapped window.
+tray_icon() {
+    local id
+    for id in $(xdotool search --pid "$CLOCK_PID" --class '^Tikloom$' 2>/dev/null); do
+        [ "$id" = "$CLOCK_WINDOW" ] && continue
+        xwininfo -id "$id" | grep -q IsViewable && echo "$id" && return 0
+    done
+    return 1
+}

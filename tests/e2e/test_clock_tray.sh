@@ -23,23 +23,6 @@ start_tray() {
 }
 start_tray
 
-# The tray icon: the clock's other, small, mapped window.
-tray_icon() {
-    local id
-    for id in $(xdotool search --pid "$CLOCK_PID" --class '^Tikloom$' 2>/dev/null); do
-        [ "$id" = "$CLOCK_WINDOW" ] && continue
-        xwininfo -id "$id" | grep -q IsViewable && echo "$id" && return 0
-    done
-    return 1
-}
-# Tries a check every 0.1 s for up to 5 s; fails with the message if it never holds.
-wait_until() { # message, check...
-    for i in $(seq 50); do
-        "${@:2}" && return 0
-        sleep 0.1
-    done
-    fail "$1"
-}
 found_tray_icon() { TRAY_ICON=$(tray_icon); }
 no_tray_icon() { ! tray_icon >/dev/null; }
 wait_for_tray_icon() { wait_until "no tray icon" found_tray_icon; }

@@ -41,26 +41,8 @@ done
 background trayer --edge top --align right --widthtype pixel --width 120 --heighttype pixel --height 24
 sleep 0.5
 
-# Tries a check every 0.1 s for up to 5 s; fails with the message if it never holds.
-wait_until() { # message, check...
-    local i
-    for i in $(seq 50); do
-        "${@:2}" >/dev/null && return 0
-        sleep 0.1
-    done
-    fail "$1"
-}
-# The clock's icon window in the XEmbed tray: its other, small, mapped window.
-embedded_icon() {
-    local id
-    for id in $(xdotool search --pid "$CLOCK_PID" --class '^Tikloom$' 2>/dev/null); do
-        [ "$id" = "$CLOCK_WINDOW" ] && continue
-        xwininfo -id "$id" | grep -q IsViewable && echo "$id" && return 0
-    done
-    return 1
-}
-has_embedded_icon() { embedded_icon >/dev/null; }
-no_embedded_icon() { ! embedded_icon >/dev/null; }
+has_embedded_icon() { tray_icon >/dev/null; }
+no_embedded_icon() { ! tray_icon >/dev/null; }
 shown() { [ "$(map_state)" = IsViewable ]; }
 hidden() { [ "$(map_state)" = IsUnMapped ]; }
 end_clock() {
@@ -145,15 +127,22 @@ tray_state() { # field
 item_registered() { [ -n "$(tray_state item)" ]; }
 no_item() { [ -z "$(tray_state item)" ]; }
 
-step_status_notifier() {
+# Our StatusNotifier watcher (and host, unless --no-host), then a clock
+# minimised with the hot key.
+start_tray_and_minimised_clock() { # [--no-host]
     rm -f "$CLOCK_WORK/sni.state"
-    background /usr/bin/python3 "$TRAY_HELPER" "$CLOCK_WORK/sni.state"
-    local helper=$LAST_PID
+    background /usr/bin/python3 "$TRAY_HELPER" "$CLOCK_WORK/sni.state" "$@"
+    TRAY_HELPER_PID=$LAST_PID
     wait_until "the StatusNotifier watcher did not start" test -s "$CLOCK_WORK/sni.state"
     write_ini '[Window]\nLeft=300\nTop=200\nMinimized=0\n'
     start_clock
     wait_for_clock
     xdotool mousemove 700 500 key super+c
+}
+
+step_status_notifier() {
+    start_tray_and_minimised_clock
+    local helper=$TRAY_HELPER_PID
     wait_until "the clock did not minimise" hidden
     wait_until "no item registered with the watcher" item_registered
     no_embedded_icon || fail "the clock docked in the XEmbed tray although a watcher runs"
@@ -192,14 +181,8 @@ step_status_notifier() {
 
 # No panel shows items: the XEmbed tray takes the icon.
 step_watcher_without_host() {
-    rm -f "$CLOCK_WORK/sni.state"
-    background /usr/bin/python3 "$TRAY_HELPER" "$CLOCK_WORK/sni.state" --no-host
-    local helper=$LAST_PID
-    wait_until "the StatusNotifier watcher did not start" test -s "$CLOCK_WORK/sni.state"
-    write_ini '[Window]\nLeft=300\nTop=200\nMinimized=0\n'
-    start_clock
-    wait_for_clock
-    xdotool mousemove 700 500 key super+c
+    start_tray_and_minimised_clock --no-host
+    local helper=$TRAY_HELPER_PID
     wait_until "no XEmbed icon while the watcher has no host" has_embedded_icon
     no_item || fail "an item registered with a watcher without a host"
     end_clock
